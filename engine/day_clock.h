@@ -1,0 +1,19 @@
+#pragma once
+
+namespace velmora {
+
+// Seconds since local midnight, with their fraction. The board's pauses and
+// the computer's random seed read the time through this, so tests can put
+// the program at any moment of the day.
+class DayClock {
+public:
+    virtual ~DayClock() = default;
+    virtual double SecondsSinceMidnight() const = 0;
+};
+
+class SystemDayClock : public DayClock {
+public:
+    double SecondsSinceMidnight() const override;
+};
+
+}  // namespace velmora

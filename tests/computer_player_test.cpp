@@ -1,0 +1,123 @@
+#include "computer_player.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "board_text.h"
+
+using velmora::GameState;
+using velmora::SearchComputerCell;
+using velmora::SearchStart;
+
+namespace {
+
+// Hands out fixed values and counts how often it was reseeded.
+class ScriptedRandom : public velmora::RandomSource {
+public:
+    explicit ScriptedRandom(std::vector<double> values) : values_(std::move(values)) {}
+    void SeedFromTimeOfDay() override { ++seeds; }
+    double NextUniform() override { return values_.at(next_++ % values_.size()); }
+    int seeds = 0;
+
+private:
+    std::vector<double> values_;
+    std::size_t next_ = 0;
+};
+
+// The value u that makes Int(u * 9 + 1) equal n.
+double UniformFor(int n) { return (n - 0.5) / 9.0; }
+
+struct Chosen {
+    int column;
+    int row;
+};
+
+Chosen Search(const velmora::BoardGrid& board, int startColumn, int startRow) {
+    GameState state;
+    state.Board = board;
+    state.OppX = 77;
+    ScriptedRandom random({UniformFor(startColumn), UniformFor(startRow)});
+    const SearchStart start = SearchComputerCell(state, random);
+    EXPECT_EQ(start.StartColumn, startColumn);
+    EXPECT_EQ(start.StartRow, startRow);
+    EXPECT_EQ(random.seeds, 1) << "the source is reseeded at the start of every search";
+    for (int c = 0; c < velmora::kBoardSpan; ++c) {
+        for (int r = 0; r < velmora::kBoardSpan; ++r) {
+            EXPECT_EQ(state.Board[c][r].CellState, board[c][r].CellState)
+                << "the search must leave the board as it found it at " << c << "," << r;
+        }
+    }
+    return {state.OppX, state.OppY};
+}
+
+void ExpectCell(Chosen chosen, int column, int row) {
+    EXPECT_EQ(chosen.column, column);
+    EXPECT_EQ(chosen.row, row);
+}
+
+TEST(SearchStartDraw, MapsTheUnitIntervalOntoOneToNine) {
+    ScriptedRandom random({0.0, 0.999999999999, 0.11111, 0.11112});
+    SearchStart start = velmora::DrawSearchStart(random);
+    EXPECT_EQ(start.StartColumn, 1);
+    EXPECT_EQ(start.StartRow, 9);
+    start = velmora::DrawSearchStart(random);
+    EXPECT_EQ(start.StartColumn, 1);
+    EXPECT_EQ(start.StartRow, 2);
+    EXPECT_EQ(random.seeds, 2);
+}
+
+TEST(SearchComputerCell, EmptyBoardTakesTheStartCell) {
+    ExpectCell(Search(BoardFromRows({}), 4, 6), 4, 6);
+    ExpectCell(Search(BoardFromRows({}), 9, 1), 9, 1);
+}
+
+TEST(SearchComputerCell, TakesTheFirstScoringCellFoundNotTheBest) {
+    // (7, 1) completes a three, (7, 5) a nine.
+    const auto board = BoardFromRows({"....xx...", ".........", ".........", ".........",
+                                      "xxxxxx.xx"});
+    // Scan 1 walks column 7 from the top: the three comes first.
+    ExpectCell(Search(board, 6, 3), 7, 1);
+    // From column 8 scan 1 finds nothing; scan 2 walks column 7 from the bottom.
+    ExpectCell(Search(board, 8, 3), 7, 5);
+}
+
+TEST(SearchComputerCell, ScanTwoWalksLeftFromTheBottomRow) {
+    // Scoring cells only left of the start column, at (2, 1), (2, 5) and
+    // (2, 8); scan 2 reaches column 2 from row 9 upwards.
+    const auto board = BoardFromRows({"x.x......", ".........", ".........", ".........",
+                                      ".........", ".x.......", ".x.......", ".........",
+                                      "........."});
+    ExpectCell(Search(board, 5, 5), 2, 8);
+}
+
+TEST(SearchComputerCell, SkipsCellsThatLeaveTheUserAScore) {
+    // With (5, 4) filled, taking (5, 5) or (5, 6) would let the user complete
+    // a vertical three; (5, 7) is the first cell of scan 3 that is safe.
+    const auto board = BoardFromRows({".........", ".........", ".........", "....x...."});
+    ExpectCell(Search(board, 5, 5), 5, 7);
+}
+
+TEST(SearchComputerCell, ScanFourTriesTheRowsAboveTheStartRow) {
+    // Start (9, 9): scan 3 sees only (9, 9), unsafe beside (9, 8); scan 4
+    // starts again at row 1 of column 9. (Scan 5 would have taken (9, 5).)
+    const auto board = BoardFromRows({".........", ".........", ".........", ".........",
+                                      ".........", ".........", ".........", "........x"});
+    ExpectCell(Search(board, 9, 9), 9, 1);
+}
+
+TEST(SearchComputerCell, TakesTheFirstEmptyCellWhenNoCellIsSafe) {
+    // No cell scores now, and every empty cell would hand the user a score.
+    const auto board = BoardFromRows({"x..x...x.", "...x...x.", ".xxx.xxxx", "xxxx...x.",
+                                      "xxxx.....", "xxxx.xx.x", "..xxxx.xx", ".xxx.x.xx",
+                                      "xxxx...x."});
+    // Scan 6 from (4, 5): column 4 is filled from row 5 down, so (5, 5);
+    // scan 7 would have given (5, 1).
+    ExpectCell(Search(board, 4, 5), 5, 5);
+}
+
+TEST(SearchComputerCell, FullBoardChoosesNothing) {
+    EXPECT_EQ(Search(FullBoard(), 5, 5).column, 0);
+}
+
+}  // namespace
