@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace velmora {
+
+// Every modal message box and input box of the program goes through this,
+// so that tests can see what was asked and give the answer.
+class Dialogs {
+public:
+    enum class Buttons { Ok, YesNo };
+    enum class Icon { None, Question, Critical };
+    enum class Answer { Ok, Yes, No };
+
+    virtual ~Dialogs() = default;
+    // `defaultAnswer` is the button that Enter presses.
+    virtual Answer MessageBox(const QString& text, const QString& title, Buttons buttons,
+                              Icon icon, Answer defaultAnswer) = 0;
+    // The text typed, or an empty text when the user cancels.
+    virtual QString InputBox(const QString& prompt, const QString& title,
+                             const QString& defaultText) = 0;
+};
+
+// The real boxes, centred on `parent` while it is set.
+class QtDialogs : public Dialogs {
+public:
+    void SetParent(QWidget* parent) { parent_ = parent; }
+    Answer MessageBox(const QString& text, const QString& title, Buttons buttons, Icon icon,
+                      Answer defaultAnswer) override;
+    QString InputBox(const QString& prompt, const QString& title,
+                     const QString& defaultText) override;
+
+private:
+    QWidget* parent_ = nullptr;
+};
+
+}  // namespace velmora

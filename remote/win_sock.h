@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+class QTcpServer;
+class QTcpSocket;
+
+namespace velmora {
+
+class Dialogs;
+
+// One TCP socket that either listens for one caller or holds one connection,
+// with the ten states the game reads:
+//   0 closed, 1 open (a connection attempt that could not bind its local
+//   port), 2 listening, 3 request pending, 4 resolving, 5 resolved,
+//   6 connecting, 7 connected, 8 the peer has closed its end, 9 error.
+//
+// Events are raised from the event loop, never from inside Qt's own signals,
+// so a handler may run a nested event loop (the board's pauses do) and still
+// be handed every later arrival, close and error. When a DataArrival handler
+// that read the data returns with more bytes waiting, another DataArrival
+// follows; no byte is left unread while the connection is open.
+class WinSock : public QObject {
+    Q_OBJECT
+
+public:
+    // The component shows its own error boxes through `dialogs`.
+    explicit WinSock(Dialogs& dialogs, QObject* parent = nullptr);
+    ~WinSock() override;
+
+    // What one DataArrival can hand over at most: a peer that floods the
+    // connection is read in bounded pieces.
+    static constexpr qint64 kReadBufferBytes = 64 * 1024;
+
+    int State() const { return state_; }
+
+    // Ends any connection or listener. Requests not yet accepted survive until
+    // their ConnectionRequest handler has returned, so it can Close and Accept.
+    void Close();
+
+    // The port the next Listen or Connect binds; 0 lets the system choose.
+    // Read back, it is the port actually bound while listening or connected.
+    void SetLocalPort(quint16 port) { localPort_ = port; }
+    quint16 LocalPort() const;
+
+    void Listen();
+    // Binds LocalPort (reusable while an earlier connection is in TIME_WAIT)
+    // and starts the attempt: state 6, or 1 when the port cannot be bound.
+    void Connect(const QString& remoteHost, quint16 remotePort);
+    void Accept(int requestId);
+
+    // One byte per character, ISO 8859-1; a character outside it goes as '?'.
+    void SendData(const QString& text);
+    // Every byte waiting, decoded the same way.
+    QString GetData();
+
+    QString LocalIP() const;
+
+signals:
+    void ConnectionRequest(int requestId);
+    void ConnectEvent();
+    void DataArrival(qint64 bytesTotal);
+    void CloseEvent();
+    void Error(int number, const QString& description);
+
+private:
+    void AdoptConnection(QTcpSocket* socket);
+    void DropConnection();
+    void Post(void (WinSock::*member)());
+    void OnNewConnection();
+    void OnSocketError();
+    void OnDisconnected();
+    void ScheduleArrival();
+    void DeliverArrival();
+    void DeliverConnect();
+    void DeliverClose();
+    void DeliverError();
+
+    Dialogs& dialogs_;
+    int state_ = 0;
+    quint16 localPort_ = 0;
+    QTcpServer* server_ = nullptr;
+    QTcpSocket* connection_ = nullptr;
+    QHash<int, QTcpSocket*> pending_;
+    int nextRequestId_ = 0;
+    // Bumped by Close: events posted for an earlier connection are dropped.
+    quint64 generation_ = 0;
+    bool arrivalScheduled_ = false;
+    bool readDuringArrival_ = false;
+    int errorNumber_ = 0;
+    QString errorDescription_;
+};
+
+}  // namespace velmora

@@ -1,0 +1,243 @@
+#include "win_sock.h"
+
+#include <QEventLoop>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+#include <QTimer>
+
+#include "fake_dialogs.h"
+
+using velmora::WinSock;
+
+namespace {
+
+// A listener on an ephemeral loopback port, accepting every caller.
+struct Listening {
+    FakeDialogs dialogs;
+    WinSock sock{dialogs};
+    Listening() {
+        QObject::connect(&sock, &WinSock::ConnectionRequest, &sock, [this](int id) {
+            sock.Close();
+            sock.Accept(id);
+        });
+        sock.SetLocalPort(0);
+        sock.Listen();
+    }
+};
+
+quint16 FreePort() {
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
+}
+
+}  // namespace
+
+class WinSockTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void listenConnectAcceptAndTalkBothWays();
+    void bytesOnTheWireAreLatin1WithNothingAdded();
+    void peerCloseIsReportedAsStateEight();
+    void refusedConnectRaisesErrorAndShowsItsBox();
+    void takenLocalPortLeavesStateOne();
+    void localPortInTimeWaitCanBeBoundAgain();
+    void arrivalsDuringAHandlersPauseAreHandedOver();
+    void aFloodIsHandedOverInBoundedPieces();
+    void unacceptedRequestIsRefused();
+    void localIpIsDotted();
+};
+
+void WinSockTest::listenConnectAcceptAndTalkBothWays() {
+    Listening server;
+    QCOMPARE(server.sock.State(), 2);
+    QVERIFY(server.sock.LocalPort() != 0);
+
+    FakeDialogs dialogs;
+    WinSock caller(dialogs);
+    QSignalSpy connected(&caller, &WinSock::ConnectEvent);
+    QVERIFY(connected.isValid());
+    caller.SetLocalPort(0);
+    caller.Connect("127.0.0.1", server.sock.LocalPort());
+    QCOMPARE(caller.State(), 6);
+    QTRY_COMPARE(connected.count(), 1);
+    QCOMPARE(caller.State(), 7);
+    QTRY_COMPARE(server.sock.State(), 7);
+
+    QString atServer;
+    QString atCaller;
+    connect(&server.sock, &WinSock::DataArrival, this,
+            [&] { atServer += server.sock.GetData(); });
+    connect(&caller, &WinSock::DataArrival, this, [&] { atCaller += caller.GetData(); });
+    caller.SendData("37");
+    QTRY_COMPARE(atServer, QString("37"));
+    server.sock.SendData("FINISH");
+    QTRY_COMPARE(atCaller, QString("FINISH"));
+    QVERIFY(dialogs.shown.isEmpty());
+}
+
+void WinSockTest::bytesOnTheWireAreLatin1WithNothingAdded() {
+    QTcpServer raw;
+    QVERIFY(raw.listen(QHostAddress::LocalHost, 0));
+    FakeDialogs dialogs;
+    WinSock sock(dialogs);
+    sock.Connect("127.0.0.1", raw.serverPort());
+    QTRY_COMPARE(sock.State(), 7);
+    QTRY_VERIFY(raw.hasPendingConnections());
+    QTcpSocket* peer = raw.nextPendingConnection();
+
+    sock.SendData(QString::fromUtf8("@h\u00e9\u00ff\u20ac!"));
+    QByteArray received;
+    QTRY_VERIFY((received += peer->readAll()).size() >= 6);
+    QCOMPARE(received, QByteArray("@h\xe9\xff?!"));
+
+    QString text;
+    connect(&sock, &WinSock::DataArrival, this, [&] { text += sock.GetData(); });
+    peer->write(QByteArray("\xe9\x01z", 3));
+    QTRY_COMPARE(text.size(), 3);
+    QCOMPARE(text, QString::fromUtf8("\u00e9\u0001z"));
+}
+
+void WinSockTest::peerCloseIsReportedAsStateEight() {
+    Listening server;
+    FakeDialogs dialogs;
+    WinSock caller(dialogs);
+    caller.Connect("127.0.0.1", server.sock.LocalPort());
+    QTRY_COMPARE(server.sock.State(), 7);
+    QTRY_COMPARE(caller.State(), 7);
+
+    QSignalSpy closed(&server.sock, &WinSock::CloseEvent);
+    // The last words before a close still arrive, ahead of the close.
+    QString words;
+    connect(&server.sock, &WinSock::DataArrival, this, [&] {
+        QCOMPARE(closed.count(), 0);
+        words += server.sock.GetData();
+    });
+    caller.SendData("CLOSE");
+    caller.Close();
+    QCOMPARE(caller.State(), 0);
+    QTRY_COMPARE(closed.count(), 1);
+    QCOMPARE(server.sock.State(), 8);
+    QCOMPARE(words, QString("CLOSE"));
+}
+
+void WinSockTest::refusedConnectRaisesErrorAndShowsItsBox() {
+    FakeDialogs dialogs;
+    WinSock sock(dialogs);
+    QSignalSpy errors(&sock, &WinSock::Error);
+    sock.Connect("127.0.0.1", FreePort());
+    QTRY_COMPARE(errors.count(), 1);
+    QCOMPARE(errors.at(0).at(0).toInt(), 10061);
+    QCOMPARE(sock.State(), 9);
+    QCOMPARE(dialogs.shown.size(), 1);
+    QCOMPARE(dialogs.shown.at(0).text, errors.at(0).at(1).toString());
+}
+
+void WinSockTest::takenLocalPortLeavesStateOne() {
+    QTcpServer holder;
+    QVERIFY(holder.listen(QHostAddress::Any, 0));
+    Listening target;
+    FakeDialogs dialogs;
+    WinSock sock(dialogs);
+    sock.SetLocalPort(holder.serverPort());
+    sock.Connect("127.0.0.1", target.sock.LocalPort());
+    QCOMPARE(sock.State(), 1);
+}
+
+void WinSockTest::localPortInTimeWaitCanBeBoundAgain() {
+    Listening first;
+    Listening second;
+    FakeDialogs dialogs;
+    WinSock caller(dialogs);
+    const quint16 localPort = FreePort();
+    caller.SetLocalPort(localPort);
+    caller.Connect("127.0.0.1", first.sock.LocalPort());
+    QTRY_COMPARE(caller.State(), 7);
+    QCOMPARE(caller.LocalPort(), localPort);
+    // Closing first leaves this end in TIME_WAIT.
+    caller.Close();
+    QTRY_COMPARE(first.sock.State(), 8);
+
+    caller.SetLocalPort(localPort);
+    caller.Connect("127.0.0.1", second.sock.LocalPort());
+    QCOMPARE(caller.State(), 6);
+    QTRY_COMPARE(caller.State(), 7);
+}
+
+void WinSockTest::arrivalsDuringAHandlersPauseAreHandedOver() {
+    Listening server;
+    FakeDialogs dialogs;
+    WinSock caller(dialogs);
+    caller.Connect("127.0.0.1", server.sock.LocalPort());
+    QTRY_COMPARE(server.sock.State(), 7);
+    QTRY_COMPARE(caller.State(), 7);
+
+    QStringList arrivals;
+    int depth = 0;
+    int deepest = 0;
+    connect(&server.sock, &WinSock::DataArrival, this, [&] {
+        ++depth;
+        deepest = std::max(deepest, depth);
+        arrivals << server.sock.GetData();
+        if (arrivals.size() == 1) {
+            // Like the board's pauses: the handler lets events run for a while,
+            // and the peer's next message arrives meanwhile.
+            caller.SendData("RESET");
+            QEventLoop pause;
+            QTimer::singleShot(300, &pause, &QEventLoop::quit);
+            pause.exec();
+            caller.SendData("@tail");
+        }
+        --depth;
+    });
+    caller.SendData("11");
+    QTRY_COMPARE(arrivals.join(""), QString("11RESET@tail"));
+    QCOMPARE(arrivals.first(), QString("11"));
+    QCOMPARE(arrivals.at(1), QString("RESET"));
+    QCOMPARE(deepest, 2);
+}
+
+void WinSockTest::aFloodIsHandedOverInBoundedPieces() {
+    Listening server;
+    FakeDialogs dialogs;
+    WinSock caller(dialogs);
+    caller.Connect("127.0.0.1", server.sock.LocalPort());
+    QTRY_COMPARE(server.sock.State(), 7);
+    QTRY_COMPARE(caller.State(), 7);
+
+    qint64 total = 0;
+    qint64 largest = 0;
+    connect(&server.sock, &WinSock::DataArrival, this, [&] {
+        const qint64 piece = server.sock.GetData().size();
+        largest = std::max(largest, piece);
+        total += piece;
+    });
+    const int megabyte = 1 << 20;
+    caller.SendData(QString(megabyte, QChar('z')));
+    QTRY_COMPARE_WITH_TIMEOUT(total, qint64(megabyte), 10000);
+    QVERIFY2(largest <= WinSock::kReadBufferBytes, qPrintable(QString::number(largest)));
+}
+
+void WinSockTest::unacceptedRequestIsRefused() {
+    FakeDialogs dialogs;
+    WinSock server(dialogs);
+    QSignalSpy requests(&server, &WinSock::ConnectionRequest);
+    server.Listen();
+    QTcpSocket peer;
+    peer.connectToHost("127.0.0.1", server.LocalPort());
+    QTRY_COMPARE(requests.count(), 1);
+    QTRY_COMPARE(peer.state(), QAbstractSocket::UnconnectedState);
+    QCOMPARE(server.State(), 2);
+}
+
+void WinSockTest::localIpIsDotted() {
+    FakeDialogs dialogs;
+    WinSock sock(dialogs);
+    QVERIFY(QHostAddress(sock.LocalIP()).protocol() == QAbstractSocket::IPv4Protocol);
+}
+
+QTEST_GUILESS_MAIN(WinSockTest)
+#include "win_sock_test.moc"
