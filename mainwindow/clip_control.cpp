@@ -1,0 +1,112 @@
+#include "clip_control.h"
+
+#include <QFile>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "avi_reader.h"
+
+namespace velmora {
+
+namespace {
+
+// Larger files are not clips of the kind these controls play.
+constexpr qint64 kMaxClipFileBytes = 32 * 1024 * 1024;
+
+}  // namespace
+
+ClipControl::ClipControl(QWidget* parent) : QWidget(parent), background_(palette().window().color()) {
+    timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, &ClipControl::Advance);
+}
+
+void ClipControl::SetBackground(const QColor& colour) {
+    background_ = colour;
+    update();
+}
+
+bool ClipControl::Open(const QString& path) {
+    Stop();
+    frames_.clear();
+    current_ = 0;
+    update();
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        lastError_ = path + ": " + file.errorString();
+        return false;
+    }
+    if (file.size() > kMaxClipFileBytes) {
+        lastError_ = path + ": the file is too large for a clip";
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    const AviReadResult result =
+        ReadAvi(reinterpret_cast<const uint8_t*>(bytes.constData()), std::size_t(bytes.size()));
+    if (!result.ok) {
+        lastError_ = path + ": " + QString::fromStdString(result.error);
+        return false;
+    }
+    const AviClip& clip = result.clip;
+    const uint32_t key = clip.frames.front().front();
+    for (const std::vector<uint32_t>& pixels : clip.frames) {
+        QImage image(clip.width, clip.height, QImage::Format_ARGB32);
+        for (int y = 0; y < clip.height; ++y) {
+            auto* line = reinterpret_cast<uint32_t*>(image.scanLine(y));
+            for (int x = 0; x < clip.width; ++x) {
+                const uint32_t pixel = pixels[std::size_t(y) * clip.width + x];
+                line[x] = pixel == key ? 0u : pixel;
+            }
+        }
+        frames_.append(image);
+    }
+    timer_.setInterval(std::max(1, clip.microsecondsPerFrame / 1000));
+    lastError_.clear();
+    if (autoPlay_) {
+        Play();
+    }
+    return true;
+}
+
+void ClipControl::Play() { Play(-1); }
+
+void ClipControl::Play(int repeatCount) {
+    if (frames_.isEmpty()) {
+        return;
+    }
+    current_ = 0;
+    repeatsLeft_ = repeatCount;
+    update();
+    timer_.start();
+}
+
+void ClipControl::Stop() { timer_.stop(); }
+
+void ClipControl::Advance() {
+    if (current_ + 1 < frames_.size()) {
+        ++current_;
+    } else if (repeatsLeft_ < 0 || --repeatsLeft_ > 0) {
+        current_ = 0;
+    } else {
+        timer_.stop();
+    }
+    update();
+}
+
+void ClipControl::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), background_);
+    if (frames_.isEmpty()) {
+        return;
+    }
+    const QImage& frame = frames_.at(current_);
+    painter.drawImage((width() - frame.width()) / 2, (height() - frame.height()) / 2, frame);
+}
+
+void ClipControl::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        emit Click();
+    }
+}
+
+}  // namespace velmora
