@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QApplication>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "board_picture.h"
+#include "fake_dialogs.h"
+#include "form_velmora.h"
+
+// A main window with its boxes answered, its clock and chance fixed, and its
+// pauses handing events on at once (the clock moves on by what was asked).
+class TestClock : public velmora::DayClock {
+public:
+    double SecondsSinceMidnight() const override { return now; }
+    double now = 1000.0;
+};
+
+class ScriptedRandom : public velmora::RandomSource {
+public:
+    void SeedFromTimeOfDay() override { ++seeds; }
+    double NextUniform() override { return values.at(next++ % values.size()); }
+    // Every search starts its scans at (column, row).
+    void StartAt(int column, int row) {
+        values = {(column - 0.5) / 9, (row - 0.5) / 9};
+        next = 0;
+    }
+    std::vector<double> values{0.5};
+    std::size_t next = 0;
+    int seeds = 0;
+};
+
+struct FormRig {
+    explicit FormRig(const QString& folder = VELMORA_RESOURCES_DIR) {
+        velmora::WindowServices services{dialogs, clock, random, [this](int ms) {
+                                             clock.now += ms / 1000.0;
+                                             QCoreApplication::processEvents();
+                                             ++pauseRounds;
+                                             if (duringPause) {
+                                                 auto hook = duringPause;
+                                                 hook();
+                                             }
+                                         }};
+        form = std::make_unique<velmora::FormVelmora>(services, folder);
+        form->Form_Load();
+        form->Form_Activate();
+    }
+
+    // A press of `button` in the middle of cell (column, row).
+    void Click(int column, int row, int button = 1) {
+        const double cell = form->game.CellSize;
+        form->PicMain_MouseDown(button, (column - 0.5) * cell, (row - 0.5) * cell);
+    }
+
+    // Cells filled as if played earlier in this game.
+    void Fill(std::initializer_list<std::pair<int, int>> cells) {
+        for (const auto& [column, row] : cells) {
+            form->game.Board[column][row].CellState = 1;
+            ++form->game.MoveCount;
+        }
+    }
+
+    // Pixels of `colour` inside cell (column, row) of the board picture.
+    int PixelsIn(int column, int row, QColor colour) const {
+        const QImage& image = form->PicMain->Image();
+        const double side = form->game.CellSize / 15.0;
+        int count = 0;
+        for (int y = int((row - 1) * side) + 1; y < int(row * side) - 1; ++y) {
+            for (int x = int((column - 1) * side) + 1; x < int(column * side) - 1; ++x) {
+                if (image.valid(x, y) && QColor(image.pixel(x, y)) == colour) {
+                    ++count;
+                }
+            }
+        }
+        return count;
+    }
+
+    FakeDialogs dialogs;
+    TestClock clock;
+    ScriptedRandom random;
+    std::function<void()> duringPause;
+    int pauseRounds = 0;
+    std::unique_ptr<velmora::FormVelmora> form;
+};
