@@ -15,6 +15,7 @@
 #include "day_clock.h"
 #include "dialogs.h"
 #include "form_velmora.h"
+#include "link_opener.h"
 #include "random_source.h"
 #include "short_pause.h"
 
@@ -72,7 +73,8 @@ void PauseDurations(const char* when, const velmora::DayClock& clock) {
 void WholeGame(const velmora::DayClock& clock) {
     NoDialogs dialogs;
     velmora::TimeSeededRandom random(clock);
-    velmora::FormVelmora form({dialogs, clock, random}, VELMORA_RESOURCES_DIR);
+    velmora::DesktopLinkOpener links;
+    velmora::FormVelmora form({dialogs, clock, random, links}, VELMORA_RESOURCES_DIR);
     form.Form_Load();
     form.Form_Activate();
     const double cpuStart = CpuSeconds();

@@ -100,7 +100,14 @@ void ClipControl::paintEvent(QPaintEvent*) {
         return;
     }
     const QImage& frame = frames_.at(current_);
-    painter.drawImage((width() - frame.width()) / 2, (height() - frame.height()) / 2, frame);
+    // A clip larger than the control is shrunk to fit, never cut.
+    QSize size = frame.size();
+    if (size.width() > width() || size.height() > height()) {
+        size.scale(this->size(), Qt::KeepAspectRatio);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    }
+    const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
+    painter.drawImage(target, frame);
 }
 
 void ClipControl::mousePressEvent(QMouseEvent* event) {

@@ -21,6 +21,7 @@ namespace velmora {
 class BoardPicture;
 class ClipControl;
 class Dialogs;
+class LinkOpener;
 
 // What the window cannot control in a test: boxes, the time of day, chance,
 // and how a pause lets events run.
@@ -28,6 +29,7 @@ struct WindowServices {
     Dialogs& dialogs;
     const DayClock& clock;
     RandomSource& random;
+    LinkOpener& links;
     EventHandling handleEvents = HandleEventsFor;
 };
 
@@ -69,6 +71,8 @@ public:
     void Form_Unload();
     void m_Exit_Click();
     void m_FastMode_Click();
+    // Also run by a click on the logo animation.
+    void m_About_Click();
 
     // --- turns
     void PicMain_MouseDown(int button, double x, double y);

@@ -231,6 +231,8 @@ void FormVelmora::CreateMenus() {
         m_FastMode_Click();
     });
     connect(m_Exit, &QAction::triggered, this, &FormVelmora::m_Exit_Click);
+    connect(m_About, &QAction::triggered, this, &FormVelmora::m_About_Click);
+    connect(AniLogo, &ClipControl::Click, this, &FormVelmora::m_About_Click);
 }
 
 void FormVelmora::SetWindowHeightTwips(int twips) {

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "about_box.h"
 #include "clip_control.h"
 #include "dialogs.h"
 #include "form_velmora.h"
@@ -79,6 +80,12 @@ void FormVelmora::closeEvent(QCloseEvent* event) {
 void FormVelmora::m_Exit_Click() { close(); }
 
 bool FormVelmora::FastMode() const { return m_FastMode->isChecked(); }
+
+void FormVelmora::m_About_Click() {
+    // A fresh box each time; the main window takes no input while it is open.
+    AboutBox about(services_.links, this);
+    about.exec();
+}
 
 void FormVelmora::m_FastMode_Click() {
     bool yes = true;

@@ -9,7 +9,8 @@ Dialogs::Answer QtDialogs::MessageBox(const QString& text, const QString& title,
                                       Buttons buttons, Icon icon, Answer defaultAnswer) {
     QMessageBox box(parent_);
     box.setWindowTitle(title);
-    box.setText(text);
+    // The program's texts break lines with CR LF; the box wants LF alone.
+    box.setText(QString(text).replace("\r\n", "\n"));
     switch (icon) {
         case Icon::None:
             box.setIcon(QMessageBox::NoIcon);

@@ -2,6 +2,10 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QPolygon>
+
+#include <algorithm>
+#include <iterator>
 
 namespace velmora {
 
@@ -71,5 +75,150 @@ QImage FaceImage(Face face) {
     }
     return image;
 }
+
+QImage EmblemImage() {
+    QImage image = Blank(32);
+    QPainter p(&image);
+    const QColor olive(128, 128, 0);
+    p.setPen(QPen(kBlack, 1));
+    p.setBrush(kYellow);
+    // Ears, then the head over them.
+    p.drawPolygon(QPolygon({QPoint(4, 3), QPoint(13, 9), QPoint(6, 15)}));
+    p.drawPolygon(QPolygon({QPoint(27, 3), QPoint(18, 9), QPoint(25, 15)}));
+    p.drawEllipse(4, 7, 23, 21);
+    p.setBrush(olive);
+    p.setPen(Qt::NoPen);
+    p.drawRect(10, 14, 4, 3);
+    p.drawRect(18, 14, 4, 3);
+    p.setBrush(kRed);
+    p.drawPolygon(QPolygon({QPoint(14, 19), QPoint(17, 19), QPoint(15, 21)}));
+    p.setPen(QPen(kBlack, 1));
+    p.drawLine(15, 21, 13, 24);
+    p.drawLine(15, 21, 18, 24);
+    for (int y : {20, 23}) {
+        p.drawLine(1, y - 1, 10, y);
+        p.drawLine(21, y, 30, y - 1);
+    }
+    return image;
+}
+
+QImage AboutIconImage() {
+    QImage image = Blank(32);
+    QPainter p(&image);
+    p.setPen(QPen(kBlue, 1));
+    p.setBrush(Qt::NoBrush);
+    // Rows of bricks from four at the bottom to one at the top, each row
+    // set half a brick in.
+    const int brickWidth = 7;
+    const int brickHeight = 5;
+    for (int row = 0; row < 4; ++row) {
+        const int bricks = 4 - row;
+        const int left = 2 + row * (brickWidth + 1) / 2;
+        const int top = 27 - (row + 1) * (brickHeight + 1);
+        for (int b = 0; b < bricks; ++b) {
+            p.drawRect(left + b * (brickWidth + 1), top, brickWidth, brickHeight);
+        }
+    }
+    return image;
+}
+
+QImage MakerLogoImage() {
+    QImage image(150, 33, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor navy(0, 0, 128);
+    const QColor maroon(128, 0, 0);
+    // A wing in three feathers.
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < 3; ++i) {
+        p.setBrush(i == 1 ? maroon : navy);
+        QPainterPath feather;
+        feather.moveTo(4, 27 - i * 2);
+        feather.cubicTo(12, 8 - i * 2, 26, 3 + i * 3, 38 - i * 4, 6 + i * 5);
+        feather.cubicTo(26, 12 + i * 3, 16, 20, 4, 27 - i * 2);
+        p.drawPath(feather);
+    }
+    QFont font;
+    font.setFamilies({"Liberation Serif", "Times New Roman", "DejaVu Serif"});
+    font.setPixelSize(18);
+    font.setBold(true);
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 1);
+    p.setFont(font);
+    p.setPen(navy);
+    p.drawText(QRect(40, 0, 110, 33), Qt::AlignVCenter | Qt::AlignLeft, "KESTRANE");
+    return image;
+}
+
+QImage SplashBackgroundImage() {
+    QImage image(317, 221, QImage::Format_RGB32);
+    const QColor top(255, 255, 0);
+    const QColor bottom(155, 195, 245);  // a light cornflower blue
+    for (int y = 0; y < image.height(); ++y) {
+        const double t = double(y) / (image.height() - 1);
+        const QRgb colour = qRgb(int(top.red() + t * (bottom.red() - top.red()) + 0.5),
+                                 int(top.green() + t * (bottom.green() - top.green()) + 0.5),
+                                 int(top.blue() + t * (bottom.blue() - top.blue()) + 0.5));
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        std::fill(line, line + image.width(), colour);
+    }
+    return image;
+}
+
+QImage SmileCursorImage() {
+    QImage image = Blank(32);
+    QPainter p(&image);
+    p.setPen(QPen(kBlack, 2));
+    p.setBrush(kYellow);
+    p.drawEllipse(3, 3, 25, 25);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kBlack);
+    p.drawRect(11, 10, 3, 4);
+    p.drawRect(18, 10, 3, 4);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kBlack, 2));
+    p.drawArc(QRect(9, 11, 14, 10), 200 * 16, 140 * 16);
+    return image;
+}
+
+QImage PointingHandImage() {
+    // '#' outline (black), '.' inside (white); the index finger points up
+    // from the hot spot at column 5, row 0.
+    static const char* const rows[] = {
+        "    ##          ",
+        "   #..#         ",
+        "   #..#         ",
+        "   #..#         ",
+        "   #..#         ",
+        "   #..###       ",
+        "   #..#..###    ",
+        "   #..#..#..##  ",
+        "## #..#..#..#.# ",
+        "#..#........#..#",
+        "#..#...........#",
+        " #.............#",
+        "  #............#",
+        "  #...........# ",
+        "   #..........# ",
+        "   #.........#  ",
+        "    #........#  ",
+        "    ##########  ",
+    };
+    QImage image = Blank(32);
+    for (int y = 0; y < int(std::size(rows)); ++y) {
+        for (int x = 0; rows[y][x] != '\0'; ++x) {
+            if (rows[y][x] == '#') {
+                image.setPixel(x + 1, y, qRgb(0, 0, 0));
+            } else if (rows[y][x] == '.') {
+                image.setPixel(x + 1, y, qRgb(255, 255, 255));
+            }
+        }
+    }
+    return image;
+}
+
+QCursor SmileCursor() { return QCursor(QPixmap::fromImage(SmileCursorImage()), 15, 15); }
+
+QCursor PointingHandCursor() { return QCursor(QPixmap::fromImage(PointingHandImage()), 5, 0); }
 
 }  // namespace velmora

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCursor>
 #include <QIcon>
 #include <QImage>
 
@@ -17,5 +18,21 @@ QIcon MainWindowIcon();
 // 32 x 32 end-of-game faces with a black outline and transparent corners:
 // cyan and smiling, grey and frowning, silver with a straight mouth.
 QImage FaceImage(Face face);
+
+// 32 x 32: the product emblem, a cat's head.
+QImage EmblemImage();
+// 32 x 32: the about box's icon, a blue outline of bricks in a stepped pyramid.
+QImage AboutIconImage();
+// 150 x 33: the maker's logo, a kestrel's wing beside the word KESTRANE.
+QImage MakerLogoImage();
+// 317 x 221: the splash background, pure yellow at the top fading to light
+// cornflower blue at the bottom.
+QImage SplashBackgroundImage();
+// 32 x 32 pointers: a yellow smiling face (hot spot in the middle), and a
+// two-colour pointing hand whose fingertip, at (5, 0), is the hot spot.
+QImage SmileCursorImage();
+QImage PointingHandImage();
+QCursor SmileCursor();
+QCursor PointingHandCursor();
 
 }  // namespace velmora

@@ -9,6 +9,7 @@
 #include "board_picture.h"
 #include "fake_dialogs.h"
 #include "form_velmora.h"
+#include "link_opener.h"
 
 // A main window with its boxes answered, its clock and chance fixed, and its
 // pauses handing events on at once (the clock moves on by what was asked).
@@ -32,9 +33,20 @@ public:
     int seeds = 0;
 };
 
+// Records the links it is asked to open; `works` says whether it manages.
+class RecordingLinks : public velmora::LinkOpener {
+public:
+    bool Open(const QUrl& url) override {
+        opened.append(url);
+        return works;
+    }
+    QList<QUrl> opened;
+    bool works = true;
+};
+
 struct FormRig {
     explicit FormRig(const QString& folder = VELMORA_RESOURCES_DIR) {
-        velmora::WindowServices services{dialogs, clock, random, [this](int ms) {
+        velmora::WindowServices services{dialogs, clock, random, links, [this](int ms) {
                                              clock.now += ms / 1000.0;
                                              QCoreApplication::processEvents();
                                              ++pauseRounds;
@@ -78,6 +90,7 @@ struct FormRig {
     }
 
     FakeDialogs dialogs;
+    RecordingLinks links;
     TestClock clock;
     ScriptedRandom random;
     std::function<void()> duringPause;

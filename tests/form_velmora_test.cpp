@@ -72,6 +72,7 @@ private slots:
     void aMissingClipIsReportedAndTheGamePlaysOn();
     void menuShortcutsWorkFromTheTextBoxes();
     void theBoardSurvivesBeingCovered();
+    void aMousePressOnTheBoardPlaysThatCell();
 };
 
 void FormVelmoraTest::cleanup() {
@@ -586,6 +587,21 @@ void FormVelmoraTest::theBoardSurvivesBeingCovered() {
     }
     QVERIFY2(same > 0.99 * 64 * 64, qPrintable(QString::number(same)));
     QVERIFY(rig.PixelsIn(6, 3, kRedPixel) > 10);
+    form.hide();
+}
+
+void FormVelmoraTest::aMousePressOnTheBoardPlaysThatCell() {
+    FormRig rig;
+    FormVelmora& form = *rig.form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    rig.random.StartAt(9, 9);
+    // The middle of cell (3, 4): 2.5 and 3.5 cells of 444 twips in, inside the frame.
+    const int frame = velmora::BoardPicture::kFramePixels;
+    const QPoint inBoard(frame + int(2.5 * 444 / 15), frame + int(3.5 * 444 / 15));
+    QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, form.PicMain->mapTo(&form, inBoard));
+    QTRY_COMPARE(form.game.Board[3][4].CellState, int16_t(1));
+    QCOMPARE(form.game.Board[9][9].CellState, int16_t(1));
     form.hide();
 }
 

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+#include "identity.h"
+
+namespace velmora {
+
+// `prefix` followed by major.minor.revision, each a plain decimal number.
+inline QString VersionLine(const QString& prefix) {
+    return prefix + QString::number(identity::kVersionMajor) + "." +
+           QString::number(identity::kVersionMinor) + "." +
+           QString::number(identity::kVersionRevision);
+}
+
+}  // namespace velmora
