@@ -51,7 +51,7 @@ QColor ActiveTitleBarColour(const QWidget* widget) {
 
 SplashScreen::SplashScreen(std::function<QWidget*()> mainWindow, QString programFolder,
                            QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint),
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
       mainWindow_(std::move(mainWindow)),
       programFolder_(std::move(programFolder)) {
     setObjectName("frmStart");
@@ -157,6 +157,7 @@ void SplashScreen::HandOver() {
     QWidget* main = mainWindow_();
     main->setWindowState(main->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
     main->show();
+    main->activateWindow();
     Timer1.stop();
     if (!unloaded_) {
         unloaded_ = true;

@@ -133,14 +133,16 @@ void StartupTest::splashIsShapedToItsOval() {
     QVERIFY(!mask.contains(QPoint(2, 2)));
     QVERIFY(!mask.contains(QPoint(318, 211)));
     QVERIFY(splash->windowFlags() & Qt::FramelessWindowHint);
-    QVERIFY(splash->windowFlags() & Qt::Tool);  // no task-bar button
+    QCOMPARE(splash->windowType(), Qt::SplashScreen);  // no task-bar button
     splash->close();
 }
 
 void StartupTest::versionLinesHaveTheirSpaces() {
     MainWindowFactory factory;
-    QPointer<SplashScreen> splash = NewSplash(factory);
+    QPointer<SplashScreen> splash = new SplashScreen(std::ref(factory), VELMORA_RESOURCES_DIR);
     QCOMPARE(splash->lblVersion->text(), QString("Version"));
+    QVERIFY(!splash->RimDrawn());
+    splash->show();
     QTRY_VERIFY(splash->RimDrawn());
     QCOMPARE(splash->lblVersion->text(), QString("Version  1.1.5"));
     QCOMPARE(splash->lblWebCat->text(), QString("Velmora"));
