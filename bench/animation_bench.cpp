@@ -24,9 +24,7 @@ namespace {
 // The real clock, moved to another hour of the day.
 class ShiftedClock : public velmora::DayClock {
 public:
-    explicit ShiftedClock(double toSecond) {
-        shift_ = toSecond - real_.SecondsSinceMidnight();
-    }
+    explicit ShiftedClock(double toSecond) { shift_ = toSecond - real_.SecondsSinceMidnight(); }
     double SecondsSinceMidnight() const override {
         double t = real_.SecondsSinceMidnight() + shift_;
         return t < 0 ? t + 86400 : t;
@@ -45,7 +43,9 @@ public:
     QString InputBox(const QString&, const QString&, const QString& text) override { return text; }
 };
 
-double CpuSeconds() { return double(std::clock()) / CLOCKS_PER_SEC; }
+double CpuSeconds() {
+    return double(std::clock()) / CLOCKS_PER_SEC;
+}
 
 double Since(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -63,11 +63,12 @@ void PauseDurations(const char* when, const velmora::DayClock& clock) {
     const double cpu = CpuSeconds() - cpuStart;
     const double wall = Since(wallStart);
     std::sort(ms.begin(), ms.end());
-    const auto within = std::count_if(ms.begin(), ms.end(), [](double d) { return d >= 7 && d <= 13; });
-    std::printf("pauses %-22s min %.1f ms, median %.1f ms, max %.1f ms, %ld of %zu within 10 +- 3 ms, "
-                "CPU %.1f%% of one core\n",
-                when, ms.front(), ms[ms.size() / 2], ms.back(), long(within), ms.size(),
-                100 * cpu / wall);
+    const auto within =
+        std::count_if(ms.begin(), ms.end(), [](double d) { return d >= 7 && d <= 13; });
+    std::printf(
+        "pauses %-22s min %.1f ms, median %.1f ms, max %.1f ms, %ld of %zu within 10 +- 3 ms, "
+        "CPU %.1f%% of one core\n",
+        when, ms.front(), ms[ms.size() / 2], ms.back(), long(within), ms.size(), 100 * cpu / wall);
 }
 
 void WholeGame(const velmora::DayClock& clock) {
@@ -94,10 +95,11 @@ void WholeGame(const velmora::DayClock& clock) {
     }
     const double wall = Since(wallStart);
     const double cpu = CpuSeconds() - cpuStart;
-    std::printf("whole game: %d user moves, %d pauses, wall %.2f s, CPU %.3f s = %.1f%% of one core, "
-                "%.1f ms of wall time a pause\n",
-                clicks, form.PauseCount(), wall, cpu, 100 * cpu / wall,
-                1000 * wall / std::max(1, form.PauseCount()));
+    std::printf(
+        "whole game: %d user moves, %d pauses, wall %.2f s, CPU %.3f s = %.1f%% of one core, "
+        "%.1f ms of wall time a pause\n",
+        clicks, form.PauseCount(), wall, cpu, 100 * cpu / wall,
+        1000 * wall / std::max(1, form.PauseCount()));
 }
 
 }  // namespace

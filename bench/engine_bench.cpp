@@ -18,7 +18,9 @@ class SequenceRandom : public RandomSource {
 public:
     explicit SequenceRandom(uint64_t seed) : engine_(seed) {}
     void SeedFromTimeOfDay() override {}
-    double NextUniform() override { return std::uniform_real_distribution<double>(0, 0.999)(engine_); }
+    double NextUniform() override {
+        return std::uniform_real_distribution<double>(0, 0.999)(engine_);
+    }
 
 private:
     std::mt19937_64 engine_;
@@ -91,13 +93,19 @@ void Search(benchmark::State& s, const BoardGrid& board) {
     }
 }
 
-void BM_SearchEmptyBoard(benchmark::State& s) { Search(s, BoardGrid{}); }
+void BM_SearchEmptyBoard(benchmark::State& s) {
+    Search(s, BoardGrid{});
+}
 BENCHMARK(BM_SearchEmptyBoard);
 
-void BM_SearchHalfFullBoard(benchmark::State& s) { Search(s, RandomBoard(40, 3)); }
+void BM_SearchHalfFullBoard(benchmark::State& s) {
+    Search(s, RandomBoard(40, 3));
+}
 BENCHMARK(BM_SearchHalfFullBoard);
 
-void BM_SearchNearlyFullBoard(benchmark::State& s) { Search(s, RandomBoard(75, 5)); }
+void BM_SearchNearlyFullBoard(benchmark::State& s) {
+    Search(s, RandomBoard(75, 5));
+}
 BENCHMARK(BM_SearchNearlyFullBoard);
 
 // No cell scores and none is safe: every safe test runs a full scan.

@@ -17,7 +17,7 @@ constexpr int kBoardSpan = kBoardCells + 2;  // with the border ring
 constexpr int kPlayingCells = kBoardCells * kBoardCells;
 
 struct Position {
-    int16_t CentreX = 0;    // centre of the cell on the board picture, twips
+    int16_t CentreX = 0;  // centre of the cell on the board picture, twips
     int16_t CentreY = 0;
     int16_t CellState = 0;  // 0 empty, 1 filled; a border position is always 0
 };
@@ -27,10 +27,10 @@ using BoardGrid = std::array<std::array<Position, kBoardSpan>, kBoardSpan>;
 // What the last evaluated move scores. When marks is 0 the four coordinates
 // keep whatever the previous scoring evaluation left there.
 struct LineRecord {
-    uint8_t x1 = 0;  // first cell of the run, column
-    uint8_t x2 = 0;  // last cell of the run, column
-    uint8_t y1 = 0;  // first cell of the run, row
-    uint8_t y2 = 0;  // last cell of the run, row
+    uint8_t x1 = 0;     // first cell of the run, column
+    uint8_t x2 = 0;     // last cell of the run, column
+    uint8_t y1 = 0;     // first cell of the run, row
+    uint8_t y2 = 0;     // last cell of the run, row
     uint8_t marks = 0;  // 0, 3, 6 or 9
 };
 

@@ -9,7 +9,9 @@ namespace velmora {
 
 namespace {
 
-bool IsSkipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool IsSkipped(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
 
 int DigitValue(char c) {
     if (c >= '0' && c <= '9') {

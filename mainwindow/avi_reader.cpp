@@ -16,8 +16,12 @@ constexpr uint32_t kCompressionRle8 = 1;
 uint32_t U32(const uint8_t* p) {
     return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
 }
-uint16_t U16(const uint8_t* p) { return uint16_t(p[0] | p[1] << 8); }
-bool Is(const uint8_t* p, const char* fourcc) { return std::memcmp(p, fourcc, 4) == 0; }
+uint16_t U16(const uint8_t* p) {
+    return uint16_t(p[0] | p[1] << 8);
+}
+bool Is(const uint8_t* p, const char* fourcc) {
+    return std::memcmp(p, fourcc, 4) == 0;
+}
 
 struct Chunk {
     const uint8_t* id;
@@ -82,8 +86,7 @@ std::string ReadStreamFormat(const Chunk& strf, Format& format) {
     format.bitCount = U16(b + 14);
     format.compression = U32(b + 16);
     const uint32_t colorsUsed = U32(b + 32);
-    if (width <= 0 || width > kMaxSide || height == 0 || height < -kMaxSide ||
-        height > kMaxSide) {
+    if (width <= 0 || width > kMaxSide || height == 0 || height < -kMaxSide || height > kMaxSide) {
         return "the picture size is out of range";
     }
     format.width = width;
@@ -113,7 +116,8 @@ std::string ReadStreamFormat(const Chunk& strf, Format& format) {
         if (colorsUsed > present) {
             return "the palette is shorter than its colour count";
         }
-        const std::size_t count = colorsUsed != 0 ? colorsUsed : std::min<std::size_t>(present, 256);
+        const std::size_t count =
+            colorsUsed != 0 ? colorsUsed : std::min<std::size_t>(present, 256);
         if (count == 0) {
             return "an 8-bit stream has no palette";
         }
@@ -158,9 +162,8 @@ std::string ReadStreamList(const Chunk& strl, Format& format) {
             }
             format.haveVideo = true;
             if (format.microsecondsPerFrame == 0 && rate != 0 && scale != 0) {
-                format.microsecondsPerFrame =
-                    static_cast<uint32_t>(std::min<uint64_t>(uint64_t(scale) * 1000000 / rate,
-                                                             UINT32_MAX));
+                format.microsecondsPerFrame = static_cast<uint32_t>(
+                    std::min<uint64_t>(uint64_t(scale) * 1000000 / rate, UINT32_MAX));
             }
         }
     }
@@ -233,9 +236,9 @@ private:
             uint32_t* target = out.data() + ScreenRow(stored) * format_.width;
             for (int64_t x = 0; x < format_.width; ++x) {
                 const uint8_t* p = row + x * bytes;
-                target[x] = bytes == 1 ? PaletteColour(p[0])
-                                       : 0xFF000000u | uint32_t(p[2]) << 16 |
-                                             uint32_t(p[1]) << 8 | p[0];
+                target[x] = bytes == 1
+                                ? PaletteColour(p[0])
+                                : 0xFF000000u | uint32_t(p[2]) << 16 | uint32_t(p[1]) << 8 | p[0];
             }
         }
         return {};
@@ -395,7 +398,8 @@ AviReadResult ReadAvi(const uint8_t* data, std::size_t size) {
     result.clip.width = static_cast<int>(format.width);
     result.clip.height = static_cast<int>(format.height);
     const uint32_t micros = format.microsecondsPerFrame == 0 ? 100000 : format.microsecondsPerFrame;
-    result.clip.microsecondsPerFrame = static_cast<int>(std::clamp<uint32_t>(micros, 10000, 10000000));
+    result.clip.microsecondsPerFrame =
+        static_cast<int>(std::clamp<uint32_t>(micros, 10000, 10000000));
     result.ok = true;
     return result;
 }

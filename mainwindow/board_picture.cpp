@@ -89,7 +89,8 @@ void BoardPicture::Arc(double cx, double cy, double radius, double from, double 
             p.setClipPath(sector);
             p.setPen(QPen(FromBgr(colour), 1));
             p.setBrush(Qt::NoBrush);
-            p.drawEllipse(QRectF(ToPixels(box.left(), box.top()), ToPixels(box.right(), box.bottom())));
+            p.drawEllipse(
+                QRectF(ToPixels(box.left(), box.top()), ToPixels(box.right(), box.bottom())));
         },
         box);
 }
@@ -100,7 +101,8 @@ void BoardPicture::Circle(double cx, double cy, double radius, uint32_t colour) 
         [&](QPainter& p) {
             p.setPen(QPen(FromBgr(colour), 1));
             p.setBrush(Qt::NoBrush);
-            p.drawEllipse(QRectF(ToPixels(box.left(), box.top()), ToPixels(box.right(), box.bottom())));
+            p.drawEllipse(
+                QRectF(ToPixels(box.left(), box.top()), ToPixels(box.right(), box.bottom())));
         },
         box);
 }

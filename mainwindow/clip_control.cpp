@@ -15,7 +15,8 @@ constexpr qint64 kMaxClipFileBytes = 32 * 1024 * 1024;
 
 }  // namespace
 
-ClipControl::ClipControl(QWidget* parent) : QWidget(parent), background_(palette().window().color()) {
+ClipControl::ClipControl(QWidget* parent)
+    : QWidget(parent), background_(palette().window().color()) {
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &ClipControl::Advance);
 }
@@ -68,7 +69,9 @@ bool ClipControl::Open(const QString& path) {
     return true;
 }
 
-void ClipControl::Play() { Play(-1); }
+void ClipControl::Play() {
+    Play(-1);
+}
 
 void ClipControl::Play(int repeatCount) {
     if (frames_.isEmpty()) {
@@ -80,7 +83,9 @@ void ClipControl::Play(int repeatCount) {
     timer_.start();
 }
 
-void ClipControl::Stop() { timer_.stop(); }
+void ClipControl::Stop() {
+    timer_.stop();
+}
 
 void ClipControl::Advance() {
     if (current_ + 1 < frames_.size()) {

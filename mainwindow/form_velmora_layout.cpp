@@ -27,7 +27,9 @@ constexpr int kClientWidthTwips = 6150;
 // is the outer height less this (7000 shows all 6405 designed twips).
 constexpr int kDecorationTwips = 595;
 
-int Pixels(int twips) { return int(std::lround(twips / 15.0)); }
+int Pixels(int twips) {
+    return int(std::lround(twips / 15.0));
+}
 
 void Place(QWidget* widget, int left, int top, int width, int height) {
     widget->setGeometry(Pixels(left), Pixels(top), Pixels(width), Pixels(height));
@@ -186,8 +188,8 @@ void FormVelmora::CreateControls() {
     Line1->setPalette(rule);
 
     // Tab order as designed; labels, pictures and the clips take no focus.
-    QWidget* order[] = {PicMain, txtUserSig, txtComSig, txtUserTot, txtComTot, cmcReset,
-                        cmcConnect, cmcPass, txtTX, txtRX};
+    QWidget* order[] = {PicMain,  txtUserSig, txtComSig, txtUserTot, txtComTot,
+                        cmcReset, cmcConnect, cmcPass,   txtTX,      txtRX};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
@@ -247,8 +249,8 @@ bool FormVelmora::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const QKeySequence pressed(key->keyCombination());
-        for (QAction* action : {m_Pass, m_Reset, m_Connect, m_Disconnect, m_Listening, m_Local,
-                                m_About}) {
+        for (QAction* action :
+             {m_Pass, m_Reset, m_Connect, m_Disconnect, m_Listening, m_Local, m_About}) {
             if (action->isEnabled() && action->shortcut() == pressed) {
                 event->ignore();
                 return true;

@@ -49,6 +49,8 @@ void FormVelmora::cmcReset_Click() {
     NewGame();
 }
 
-void FormVelmora::m_Reset_Click() { cmcReset_Click(); }
+void FormVelmora::m_Reset_Click() {
+    cmcReset_Click();
+}
 
 }  // namespace velmora

@@ -66,7 +66,9 @@ void FormVelmora::PicMain_MouseDown(int button, double x, double y) {
     }
 }
 
-void FormVelmora::m_Pass_Click() { cmcPass_Click(); }
+void FormVelmora::m_Pass_Click() {
+    cmcPass_Click();
+}
 
 void FormVelmora::cmcPass_Click() {
     // Pass stays enabled during the computer's turn, and the animations let

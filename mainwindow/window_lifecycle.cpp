@@ -77,9 +77,13 @@ void FormVelmora::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void FormVelmora::m_Exit_Click() { close(); }
+void FormVelmora::m_Exit_Click() {
+    close();
+}
 
-bool FormVelmora::FastMode() const { return m_FastMode->isChecked(); }
+bool FormVelmora::FastMode() const {
+    return m_FastMode->isChecked();
+}
 
 void FormVelmora::m_About_Click() {
     // A fresh box each time; the main window takes no input while it is open.

@@ -5,8 +5,8 @@
 
 namespace velmora {
 
-Dialogs::Answer QtDialogs::MessageBox(const QString& text, const QString& title,
-                                      Buttons buttons, Icon icon, Answer defaultAnswer) {
+Dialogs::Answer QtDialogs::MessageBox(const QString& text, const QString& title, Buttons buttons,
+                                      Icon icon, Answer defaultAnswer) {
     QMessageBox box(parent_);
     box.setWindowTitle(title);
     // The program's texts break lines with CR LF; the box wants LF alone.

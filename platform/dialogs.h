@@ -16,8 +16,8 @@ public:
 
     virtual ~Dialogs() = default;
     // `defaultAnswer` is the button that Enter presses.
-    virtual Answer MessageBox(const QString& text, const QString& title, Buttons buttons,
-                              Icon icon, Answer defaultAnswer) = 0;
+    virtual Answer MessageBox(const QString& text, const QString& title, Buttons buttons, Icon icon,
+                              Answer defaultAnswer) = 0;
     // The text typed, or an empty text when the user cancels.
     virtual QString InputBox(const QString& prompt, const QString& title,
                              const QString& defaultText) = 0;

@@ -4,6 +4,8 @@
 
 namespace velmora {
 
-bool DesktopLinkOpener::Open(const QUrl& url) { return QDesktopServices::openUrl(url); }
+bool DesktopLinkOpener::Open(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
+}
 
 }  // namespace velmora

@@ -179,8 +179,7 @@ void WinSock::AdoptConnection(QTcpSocket* socket) {
 }
 
 void WinSock::OnSocketError() {
-    if (connection_ == nullptr ||
-        connection_->error() == QAbstractSocket::RemoteHostClosedError) {
+    if (connection_ == nullptr || connection_->error() == QAbstractSocket::RemoteHostClosedError) {
         return;  // the close itself is reported by OnDisconnected
     }
     const ErrorText text = Describe(connection_->error());
@@ -222,9 +221,13 @@ void WinSock::DeliverArrival() {
     }
 }
 
-void WinSock::DeliverConnect() { emit ConnectEvent(); }
+void WinSock::DeliverConnect() {
+    emit ConnectEvent();
+}
 
-void WinSock::DeliverClose() { emit CloseEvent(); }
+void WinSock::DeliverClose() {
+    emit CloseEvent();
+}
 
 void WinSock::DeliverError() {
     const int number = errorNumber_;

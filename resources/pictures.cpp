@@ -46,7 +46,9 @@ QImage MainWindowIconImage() {
     return image;
 }
 
-QIcon MainWindowIcon() { return QIcon(QPixmap::fromImage(MainWindowIconImage())); }
+QIcon MainWindowIcon() {
+    return QIcon(QPixmap::fromImage(MainWindowIconImage()));
+}
 
 QImage FaceImage(Face face) {
     QImage image = Blank(32);
@@ -185,24 +187,11 @@ QImage PointingHandImage() {
     // '#' outline (black), '.' inside (white); the index finger points up
     // from the hot spot at column 5, row 0.
     static const char* const rows[] = {
-        "    ##          ",
-        "   #..#         ",
-        "   #..#         ",
-        "   #..#         ",
-        "   #..#         ",
-        "   #..###       ",
-        "   #..#..###    ",
-        "   #..#..#..##  ",
-        "## #..#..#..#.# ",
-        "#..#........#..#",
-        "#..#...........#",
-        " #.............#",
-        "  #............#",
-        "  #...........# ",
-        "   #..........# ",
-        "   #.........#  ",
-        "    #........#  ",
-        "    ##########  ",
+        "    ##          ", "   #..#         ", "   #..#         ", "   #..#         ",
+        "   #..#         ", "   #..###       ", "   #..#..###    ", "   #..#..#..##  ",
+        "## #..#..#..#.# ", "#..#........#..#", "#..#...........#", " #.............#",
+        "  #............#", "  #...........# ", "   #..........# ", "   #.........#  ",
+        "    #........#  ", "    ##########  ",
     };
     QImage image = Blank(32);
     for (int y = 0; y < int(std::size(rows)); ++y) {
@@ -217,8 +206,12 @@ QImage PointingHandImage() {
     return image;
 }
 
-QCursor SmileCursor() { return QCursor(QPixmap::fromImage(SmileCursorImage()), 15, 15); }
+QCursor SmileCursor() {
+    return QCursor(QPixmap::fromImage(SmileCursorImage()), 15, 15);
+}
 
-QCursor PointingHandCursor() { return QCursor(QPixmap::fromImage(PointingHandImage()), 5, 0); }
+QCursor PointingHandCursor() {
+    return QCursor(QPixmap::fromImage(PointingHandImage()), 5, 0);
+}
 
 }  // namespace velmora

@@ -15,10 +15,12 @@ namespace velmora {
 
 namespace {
 
-int Pixels(int twips) { return int(std::lround(twips / 15.0)); }
+int Pixels(int twips) {
+    return int(std::lround(twips / 15.0));
+}
 
-QLabel* Label(QWidget* parent, const char* name, const QString& text, int left, int top,
-              int width, int height) {
+QLabel* Label(QWidget* parent, const char* name, const QString& text, int left, int top, int width,
+              int height) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(Pixels(left), Pixels(top), Pixels(width), Pixels(height));

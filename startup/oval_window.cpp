@@ -10,7 +10,9 @@ namespace velmora {
 
 namespace {
 
-int Round(double value) { return int(RoundHalfEven(value)); }
+int Round(double value) {
+    return int(RoundHalfEven(value));
+}
 
 }  // namespace
 
@@ -18,9 +20,13 @@ OvalBounds OvalWindowBounds(int width, int height, int dx, int dy, double tx, do
     return {Round(-dx / tx), Round(-dy / ty), Round((width + dx) / tx), Round((height + dy) / ty)};
 }
 
-double TwipsPerPixelX(const QWidget* widget) { return 1440.0 / widget->logicalDpiX(); }
+double TwipsPerPixelX(const QWidget* widget) {
+    return 1440.0 / widget->logicalDpiX();
+}
 
-double TwipsPerPixelY(const QWidget* widget) { return 1440.0 / widget->logicalDpiY(); }
+double TwipsPerPixelY(const QWidget* widget) {
+    return 1440.0 / widget->logicalDpiY();
+}
 
 void MakeOvalWindow(QWidget* window, int dx, int dy) {
     const double tx = TwipsPerPixelX(window);
@@ -28,8 +34,8 @@ void MakeOvalWindow(QWidget* window, int dx, int dy) {
     const int width = int(window->frameGeometry().width() * tx);
     const int height = int(window->frameGeometry().height() * ty);
     const OvalBounds b = OvalWindowBounds(width, height, dx, dy, tx, ty);
-    window->setMask(QRegion(QRect(QPoint(b.left, b.top), QPoint(b.right - 1, b.bottom - 1)),
-                            QRegion::Ellipse));
+    window->setMask(
+        QRegion(QRect(QPoint(b.left, b.top), QPoint(b.right - 1, b.bottom - 1)), QRegion::Ellipse));
 }
 
 }  // namespace velmora

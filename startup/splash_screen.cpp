@@ -17,7 +17,9 @@ namespace velmora {
 
 namespace {
 
-int Pixels(double twips) { return int(std::lround(twips / 15.0)); }
+int Pixels(double twips) {
+    return int(std::lround(twips / 15.0));
+}
 
 void Place(QWidget* widget, int left, int top, int width, int height) {
     widget->setGeometry(Pixels(left), Pixels(top), Pixels(width), Pixels(height));
@@ -59,16 +61,17 @@ SplashScreen::SplashScreen(std::function<QWidget*()> mainWindow, QString program
     setWindowIcon(QIcon(QPixmap::fromImage(EmblemImage())));
     setCursor(SmileCursor());
 
-    lblVersion = Label(this, "lblVersion", "Version",
-                       Font({"Times New Roman", "Liberation Serif"}, 12, QFont::Bold),
-                       QColor(0, 0, 128));
+    lblVersion =
+        Label(this, "lblVersion", "Version",
+              Font({"Times New Roman", "Liberation Serif"}, 12, QFont::Bold), QColor(0, 0, 128));
     Place(lblVersion, 1320, 2320, 1965, 285);
     lblWebCat = Label(this, "lblWebCat", identity::kTitle,
                       Font({"Matura MT Script Capitals", "Dancing Script"}, 21.75, 600),
                       ActiveTitleBarColour(this));
     Place(lblWebCat, 360, 1200, 4005, 585);
-    lblName = Label(this, "lblName", "Quendle", Font({"Arial", "Liberation Sans"}, 18, QFont::Normal),
-                    palette().color(QPalette::WindowText));
+    lblName =
+        Label(this, "lblName", "Quendle", Font({"Arial", "Liberation Sans"}, 18, QFont::Normal),
+              palette().color(QPalette::WindowText));
     Place(lblName, 1080, 1800, 2325, 405);
 
     ImageKestrane = new QLabel(this);
@@ -88,8 +91,7 @@ SplashScreen::SplashScreen(std::function<QWidget*()> mainWindow, QString program
 
     for (QWidget* control : {static_cast<QWidget*>(lblVersion), static_cast<QWidget*>(lblWebCat),
                              static_cast<QWidget*>(lblName), static_cast<QWidget*>(AniLogo),
-                             static_cast<QWidget*>(ImgCat),
-                             static_cast<QWidget*>(ImageKestrane)}) {
+                             static_cast<QWidget*>(ImgCat), static_cast<QWidget*>(ImageKestrane)}) {
         control->installEventFilter(this);
     }
 
@@ -145,7 +147,9 @@ void SplashScreen::paintEvent(QPaintEvent*) {
     painter.drawEllipse(centre, rx, ry);
 }
 
-void SplashScreen::Timer1_Timer() { HandOver(); }
+void SplashScreen::Timer1_Timer() {
+    HandOver();
+}
 
 void SplashScreen::Form_Click() {
     setCursor(Qt::WaitCursor);

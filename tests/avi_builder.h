@@ -20,7 +20,9 @@ inline void Put16(Bytes& b, uint16_t v) {
     b.push_back(uint8_t(v));
     b.push_back(uint8_t(v >> 8));
 }
-inline void PutId(Bytes& b, const char* id) { b.insert(b.end(), id, id + 4); }
+inline void PutId(Bytes& b, const char* id) {
+    b.insert(b.end(), id, id + 4);
+}
 
 inline Bytes Chunk(const char* id, const Bytes& body) {
     Bytes b;
@@ -68,8 +70,8 @@ inline Bytes StreamHeader(const char* type = "vids", uint32_t length = 1) {
     for (int i = 0; i < 3; ++i) {
         Put32(b, 0);
     }
-    Put32(b, 1);        // scale
-    Put32(b, 10);       // rate: ten frames a second
+    Put32(b, 1);   // scale
+    Put32(b, 10);  // rate: ten frames a second
     Put32(b, 0);
     Put32(b, length);
     for (int i = 0; i < 5; ++i) {
@@ -110,8 +112,8 @@ inline Bytes StreamFormat(const Format& f) {
 }
 
 inline Bytes Header(const Format& f, uint32_t totalFrames = 1) {
-    return List("hdrl", {MainHeader(100000, totalFrames),
-                         List("strl", {StreamHeader(), StreamFormat(f)})});
+    return List("hdrl",
+                {MainHeader(100000, totalFrames), List("strl", {StreamHeader(), StreamFormat(f)})});
 }
 
 inline Bytes Movie(const std::vector<Bytes>& frames, const char* id = "00db") {

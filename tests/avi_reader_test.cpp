@@ -12,7 +12,9 @@ using velmora::ReadAvi;
 
 namespace {
 
-AviReadResult Read(const avi::Bytes& bytes) { return ReadAvi(bytes.data(), bytes.size()); }
+AviReadResult Read(const avi::Bytes& bytes) {
+    return ReadAvi(bytes.data(), bytes.size());
+}
 
 avi::Bytes Load(const std::string& name) {
     std::ifstream in(std::string(VELMORA_RESOURCES_DIR) + "/" + name, std::ios::binary);
@@ -26,7 +28,9 @@ void ExpectRefused(const avi::Bytes& bytes, const std::string& why) {
     EXPECT_TRUE(result.clip.frames.empty());
 }
 
-uint32_t Brightness(uint32_t argb) { return ((argb >> 16) & 0xFF) + ((argb >> 8) & 0xFF) + (argb & 0xFF); }
+uint32_t Brightness(uint32_t argb) {
+    return ((argb >> 16) & 0xFF) + ((argb >> 8) & 0xFF) + (argb & 0xFF);
+}
 
 std::size_t Find(const avi::Bytes& bytes, const std::string& text) {
     return std::string(bytes.begin(), bytes.end()).find(text);
@@ -85,20 +89,18 @@ TEST(Rle8Frames, RunsBlocksDeltasAndDrawingOverThePreviousFrame) {
     f.compression = 1;
     f.width = 4;
     f.height = 3;
-    const avi::Bytes first = {4, 1,  0, 0,  0, 3, 2, 3, 1, 0,  0, 0,  2, 2, 0, 1};
+    const avi::Bytes first = {4, 1, 0, 0, 0, 3, 2, 3, 1, 0, 0, 0, 2, 2, 0, 1};
     // Delta two right and one up, then one pixel; the rest stays as it was.
     const avi::Bytes second = {0, 2, 2, 1, 1, 3, 0, 1};
     const AviReadResult result = Read(avi::File(f, {first, second}));
     ASSERT_TRUE(result.ok) << result.error;
     const uint32_t k = 0xFF000000, r = 0xFFFF0000, g = 0xFF00FF00, b = 0xFF0000FF;
-    EXPECT_EQ(result.clip.frames[0],
-              (std::vector<uint32_t>{g, g, k, k,  //
-                                     g, b, r, k,  //
-                                     r, r, r, r}));
-    EXPECT_EQ(result.clip.frames[1],
-              (std::vector<uint32_t>{g, g, k, k,  //
-                                     g, b, b, k,  //
-                                     r, r, r, r}));
+    EXPECT_EQ(result.clip.frames[0], (std::vector<uint32_t>{g, g, k, k,  //
+                                                            g, b, r, k,  //
+                                                            r, r, r, r}));
+    EXPECT_EQ(result.clip.frames[1], (std::vector<uint32_t>{g, g, k, k,  //
+                                                            g, b, b, k,  //
+                                                            r, r, r, r}));
 }
 
 TEST(Rle8Frames, DamagedDataIsRefused) {
@@ -107,13 +109,13 @@ TEST(Rle8Frames, DamagedDataIsRefused) {
     auto refused = [&](const avi::Bytes& frame, const std::string& why) {
         ExpectRefused(avi::File(f, {frame}), why);
     };
-    refused({2, 1, 0, 0, 2, 1, 0, 0, 2, 1}, "passes the edge");     // three rows in two
-    refused({3, 1}, "passes the edge");                             // run wider than the row
-    refused({0, 3, 1, 2, 3, 0}, "passes the edge");                 // block wider than the row
+    refused({2, 1, 0, 0, 2, 1, 0, 0, 2, 1}, "passes the edge");  // three rows in two
+    refused({3, 1}, "passes the edge");                          // run wider than the row
+    refused({0, 3, 1, 2, 3, 0}, "passes the edge");              // block wider than the row
     refused({0, 4, 1, 2}, "ends inside a block");
     refused({0, 2, 5, 0}, "delta moves outside");
     refused({0, 2, 0, 3}, "delta moves outside");
-    refused({0, 2, 1, 2}, "delta moves outside");                    // past the last row
+    refused({0, 2, 1, 2}, "delta moves outside");  // past the last row
     refused({1, 1, 0, 2}, "ends inside a delta");
     refused({0, 2, 1}, "ends inside a delta");
 
@@ -140,25 +142,28 @@ TEST(Headers, DamagedHeadersAreRefused) {
     // A stream header cut short.
     avi::Bytes truncatedStrh(20, 0);
     std::copy_n("vids", 4, truncatedStrh.begin());
-    ExpectRefused(avi::Riff({avi::List("hdrl", {avi::MainHeader(100000, 1),
-                                                 avi::List("strl", {avi::Chunk("strh", truncatedStrh),
-                                                                    avi::StreamFormat(f)})}),
-                             avi::Movie({frame})}),
-                  "stream header is truncated");
+    ExpectRefused(
+        avi::Riff({avi::List("hdrl", {avi::MainHeader(100000, 1),
+                                      avi::List("strl", {avi::Chunk("strh", truncatedStrh),
+                                                         avi::StreamFormat(f)})}),
+                   avi::Movie({frame})}),
+        "stream header is truncated");
 
     // A stream format cut short.
-    ExpectRefused(avi::Riff({avi::List("hdrl", {avi::MainHeader(100000, 1),
-                                                 avi::List("strl", {avi::StreamHeader(),
-                                                                    avi::Chunk("strf", avi::Bytes(20))})}),
-                             avi::Movie({frame})}),
-                  "stream format is truncated");
+    ExpectRefused(
+        avi::Riff({avi::List("hdrl", {avi::MainHeader(100000, 1),
+                                      avi::List("strl", {avi::StreamHeader(),
+                                                         avi::Chunk("strf", avi::Bytes(20))})}),
+                   avi::Movie({frame})}),
+        "stream format is truncated");
 
     // Sound.
-    ExpectRefused(avi::Riff({avi::List("hdrl", {avi::MainHeader(100000, 1),
-                                                 avi::List("strl", {avi::StreamHeader("auds"),
-                                                                    avi::Chunk("strf", avi::Bytes(20))})}),
-                             avi::Movie({frame})}),
-                  "not video");
+    ExpectRefused(
+        avi::Riff({avi::List("hdrl", {avi::MainHeader(100000, 1),
+                                      avi::List("strl", {avi::StreamHeader("auds"),
+                                                         avi::Chunk("strf", avi::Bytes(20))})}),
+                   avi::Movie({frame})}),
+        "not video");
 
     ExpectRefused(avi::Riff({avi::Header(f)}), "no frames");
     ExpectRefused({'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E'}, "not an AVI");

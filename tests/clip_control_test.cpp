@@ -10,7 +10,9 @@ using velmora::ClipControl;
 
 namespace {
 
-QString Resource(const char* name) { return QString(VELMORA_RESOURCES_DIR) + "/" + name; }
+QString Resource(const char* name) {
+    return QString(VELMORA_RESOURCES_DIR) + "/" + name;
+}
 
 }  // namespace
 

@@ -26,7 +26,9 @@ private:
 };
 
 // The value u that makes Int(u * 9 + 1) equal n.
-double UniformFor(int n) { return (n - 0.5) / 9.0; }
+double UniformFor(int n) {
+    return (n - 0.5) / 9.0;
+}
 
 struct Chosen {
     int column;
@@ -74,8 +76,8 @@ TEST(SearchComputerCell, EmptyBoardTakesTheStartCell) {
 
 TEST(SearchComputerCell, TakesTheFirstScoringCellFoundNotTheBest) {
     // (7, 1) completes a three, (7, 5) a nine.
-    const auto board = BoardFromRows({"....xx...", ".........", ".........", ".........",
-                                      "xxxxxx.xx"});
+    const auto board =
+        BoardFromRows({"....xx...", ".........", ".........", ".........", "xxxxxx.xx"});
     // Scan 1 walks column 7 from the top: the three comes first.
     ExpectCell(Search(board, 6, 3), 7, 1);
     // From column 8 scan 1 finds nothing; scan 2 walks column 7 from the bottom.
@@ -85,9 +87,9 @@ TEST(SearchComputerCell, TakesTheFirstScoringCellFoundNotTheBest) {
 TEST(SearchComputerCell, ScanTwoWalksLeftFromTheBottomRow) {
     // Scoring cells only left of the start column, at (2, 1), (2, 5) and
     // (2, 8); scan 2 reaches column 2 from row 9 upwards.
-    const auto board = BoardFromRows({"x.x......", ".........", ".........", ".........",
-                                      ".........", ".x.......", ".x.......", ".........",
-                                      "........."});
+    const auto board =
+        BoardFromRows({"x.x......", ".........", ".........", ".........", ".........", ".x.......",
+                       ".x.......", ".........", "........."});
     ExpectCell(Search(board, 5, 5), 2, 8);
 }
 
@@ -108,9 +110,9 @@ TEST(SearchComputerCell, ScanFourTriesTheRowsAboveTheStartRow) {
 
 TEST(SearchComputerCell, TakesTheFirstEmptyCellWhenNoCellIsSafe) {
     // No cell scores now, and every empty cell would hand the user a score.
-    const auto board = BoardFromRows({"x..x...x.", "...x...x.", ".xxx.xxxx", "xxxx...x.",
-                                      "xxxx.....", "xxxx.xx.x", "..xxxx.xx", ".xxx.x.xx",
-                                      "xxxx...x."});
+    const auto board =
+        BoardFromRows({"x..x...x.", "...x...x.", ".xxx.xxxx", "xxxx...x.", "xxxx.....", "xxxx.xx.x",
+                       "..xxxx.xx", ".xxx.x.xx", "xxxx...x."});
     // Scan 6 from (4, 5): column 4 is filled from row 5 down, so (5, 5);
     // scan 7 would have given (5, 1).
     ExpectCell(Search(board, 4, 5), 5, 5);

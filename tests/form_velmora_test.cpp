@@ -22,7 +22,9 @@ const QColor kRedPixel(255, 0, 0);
 const QColor kBluePixel(0, 0, 255);
 const QColor kBlackPixel(0, 0, 0);
 
-int FilledCells(const FormVelmora& form) { return velmora::FilledCells(form.game.Board); }
+int FilledCells(const FormVelmora& form) {
+    return velmora::FilledCells(form.game.Board);
+}
 
 int SumOfSigns(const QString& signs) {
     int sum = 0;
@@ -147,7 +149,8 @@ void FormVelmoraTest::menusCarryTheirCaptionsAndShortcuts() {
     for (QAction* menu : rig.form->menuBar()->actions()) {
         seen << menu->text();
         for (QAction* entry : menu->menu()->actions()) {
-            seen << (entry->isSeparator() ? "-" : entry->text() + " " + entry->shortcut().toString());
+            seen << (entry->isSeparator() ? "-"
+                                          : entry->text() + " " + entry->shortcut().toString());
         }
     }
     QCOMPARE(seen, QStringList({"&Game", "Pass Ctrl+P", "-", "New Ctrl+N", "Fast Mode ", "-",
@@ -168,9 +171,9 @@ void FormVelmoraTest::windowIsFixedAndStartsAtTheIdleHeight() {
     QCOMPARE(form.WindowHeightTwips(), 5700);
     // At the idle height the chat area lies below the window's client area.
     QWidget* client = form.centralWidget();
-    for (QWidget* chat : {static_cast<QWidget*>(form.txtTX), static_cast<QWidget*>(form.txtRX),
-                          static_cast<QWidget*>(form.lblChat),
-                          static_cast<QWidget*>(form.AniLight)}) {
+    for (QWidget* chat :
+         {static_cast<QWidget*>(form.txtTX), static_cast<QWidget*>(form.txtRX),
+          static_cast<QWidget*>(form.lblChat), static_cast<QWidget*>(form.AniLight)}) {
         QVERIFY2(chat->geometry().top() >= client->height(), qPrintable(chat->objectName()));
     }
     form.SetWindowHeightTwips(7000);

@@ -28,9 +28,9 @@ INSTANTIATE_TEST_SUITE_P(
     Texts, LeadingNumberReads,
     testing::Values(
         // Plain numbers and what is not one.
-        Case{"", 0}, Case{"abc", 0}, Case{"12", 12}, Case{"37", 37}, Case{"-5", -5},
-        Case{"+7", 7}, Case{"0", 0}, Case{".5", 0.5}, Case{"-", 0}, Case{".", 0},
-        Case{"@12", 0}, Case{"RESET", 0}, Case{"12abc", 12},
+        Case{"", 0}, Case{"abc", 0}, Case{"12", 12}, Case{"37", 37}, Case{"-5", -5}, Case{"+7", 7},
+        Case{"0", 0}, Case{".5", 0.5}, Case{"-", 0}, Case{".", 0}, Case{"@12", 0}, Case{"RESET", 0},
+        Case{"12abc", 12},
         // Dotted addresses stop at the second point.
         Case{"192.168.1.7", 192.168}, Case{"0.0.0.0", 0}, Case{"0.5.1.1", 0.5},
         Case{"256.1.1.1", 256.1}, Case{"127.0.0.1", 127},
@@ -41,8 +41,8 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"1e3", 1000}, Case{"1E3", 1000}, Case{"2d2", 200}, Case{"2D-1", 0.2},
         Case{"1.5e+2", 150}, Case{"3e", 3}, Case{"1 e 2", 100}, Case{"1e2e3", 100},
         // Hexadecimal and octal.
-        Case{"&HFF", 255}, Case{"&hff", 255}, Case{"&H1G", 1}, Case{"&O17", 15},
-        Case{"&o8", 0}, Case{"&H", 0}, Case{"&X1", 0}, Case{" & H 1 0", 16},
+        Case{"&HFF", 255}, Case{"&hff", 255}, Case{"&H1G", 1}, Case{"&O17", 15}, Case{"&o8", 0},
+        Case{"&H", 0}, Case{"&X1", 0}, Case{" & H 1 0", 16},
         // Port answers.
         Case{"65530", 65530}, Case{"1234.9", 1234.9}, Case{"-5", -5}));
 

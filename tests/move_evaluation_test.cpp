@@ -30,8 +30,8 @@ TEST(EvaluateMove, EmptyBoardScoresNowhere) {
 }
 
 TEST(EvaluateMove, CompletingThreeInARowScoresTheWholeRun) {
-    const auto board = BoardFromRows({".........", ".........", ".........", ".........",
-                                      "xx.......", "........."});
+    const auto board = BoardFromRows(
+        {".........", ".........", ".........", ".........", "xx.......", "........."});
     LineRecord result;
     EvaluateMove(board, 3, 5, result);
     ExpectLine(result, 1, 3, 5, 5, 3);
@@ -53,8 +53,7 @@ TEST(EvaluateMove, EqualRunsAreCreditedVertically) {
 }
 
 TEST(EvaluateMove, TheLongerScoringRunWinsInEitherDirection) {
-    const auto horizontalSix =
-        BoardFromRows({".........", "..x......", "xx.xxx...", "..x......"});
+    const auto horizontalSix = BoardFromRows({".........", "..x......", "xx.xxx...", "..x......"});
     LineRecord result;
     EvaluateMove(horizontalSix, 3, 3, result);
     ExpectLine(result, 1, 6, 3, 3, 6);
@@ -111,9 +110,9 @@ TEST(EvaluateMove, AFilledCellEvaluatesAsIfEmpty) {
 
 TEST(AnyScoringMove, ExaminesColumnByColumnTopToBottom) {
     // Scoring cells at (2, 9) and (3, 1): column 2 comes first.
-    const auto board = BoardFromRows({"...xx....", ".........", ".........", ".........",
-                                      ".........", ".........", ".........", ".x.......",
-                                      "x.x......"});
+    const auto board =
+        BoardFromRows({"...xx....", ".........", ".........", ".........", ".........", ".........",
+                       ".........", ".x.......", "x.x......"});
     LineRecord result;
     EXPECT_TRUE(AnyScoringMove(board, result));
     ExpectLine(result, 1, 3, 9, 9, 3);

@@ -172,8 +172,8 @@ void StartupTest::timerHandsOverAfterItsInterval() {
 
 void StartupTest::aClickAnywhereHandsOver_data() {
     QTest::addColumn<QString>("control");
-    for (const char* name : {"", "lblVersion", "lblWebCat", "lblName", "AniLogo", "ImgCat",
-                             "ImageKestrane"}) {
+    for (const char* name :
+         {"", "lblVersion", "lblWebCat", "lblName", "AniLogo", "ImgCat", "ImageKestrane"}) {
         QTest::newRow(*name ? name : "background") << QString(name);
     }
 }
@@ -235,7 +235,8 @@ void StartupTest::aboutBoxShowsTheProgramsIdentity() {
     QCOMPARE(about.lblCopyRight->text(), QString(velmora::identity::kLegalNotice));
     QCOMPARE(about.lblWebAdd->text(), QString(velmora::identity::kWebAddress));
     QCOMPARE(about.lblEMail->text(), QString(velmora::identity::kEmail));
-    QCOMPARE(about.lblDisclaimer->text(), QString("If any comment, please feel free  E-Mail to me"));
+    QCOMPARE(about.lblDisclaimer->text(),
+             QString("If any comment, please feel free  E-Mail to me"));
     QCOMPARE(about.Label1->text(), QString("Thanks for use this program"));
     QCOMPARE(about.lblPellin->text(), QString("Pellin"));
     QVERIFY(about.cmdOK->isDefault());

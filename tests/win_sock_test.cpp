@@ -69,8 +69,7 @@ void WinSockTest::listenConnectAcceptAndTalkBothWays() {
 
     QString atServer;
     QString atCaller;
-    connect(&server.sock, &WinSock::DataArrival, this,
-            [&] { atServer += server.sock.GetData(); });
+    connect(&server.sock, &WinSock::DataArrival, this, [&] { atServer += server.sock.GetData(); });
     connect(&caller, &WinSock::DataArrival, this, [&] { atCaller += caller.GetData(); });
     caller.SendData("37");
     QTRY_COMPARE(atServer, QString("37"));

@@ -51,8 +51,8 @@ void Arc(Picture& p, double cx, double cy, double radius, double end, uint8_t in
     const int steps = 200;
     for (int i = 0; i <= steps; ++i) {
         const double a = end * i / steps;
-        p.Set(int(std::floor(cx + radius * std::cos(a))), int(std::floor(cy - radius * std::sin(a))),
-              index);
+        p.Set(int(std::floor(cx + radius * std::cos(a))),
+              int(std::floor(cy - radius * std::sin(a))), index);
     }
 }
 
@@ -78,7 +78,9 @@ public:
         data.push_back(uint8_t(v >> 8));
     }
     void Id(const char* fourcc) { data.insert(data.end(), fourcc, fourcc + 4); }
-    void Append(const std::vector<uint8_t>& more) { data.insert(data.end(), more.begin(), more.end()); }
+    void Append(const std::vector<uint8_t>& more) {
+        data.insert(data.end(), more.begin(), more.end());
+    }
     // Starts a chunk and returns where its size goes.
     size_t Open(const char* fourcc) {
         Id(fourcc);
@@ -126,9 +128,9 @@ std::vector<uint8_t> Rle8(const Picture& p) {
                 continue;
             }
             int literal = 1;
-            while (x + literal < p.width && literal < 255 &&
-                   (x + literal + 1 >= p.width ||
-                    p.At(x + literal, y) != p.At(x + literal + 1, y))) {
+            while (
+                x + literal < p.width && literal < 255 &&
+                (x + literal + 1 >= p.width || p.At(x + literal, y) != p.At(x + literal + 1, y))) {
                 ++literal;
             }
             if (literal < 3) {
@@ -295,12 +297,17 @@ std::vector<Picture> LogoFrames() {
 }
 
 std::vector<Rgb> LogoPalette() {
-    return {{255, 0, 255},   {40, 60, 140}, {255, 236, 140}, {150, 120, 60}, {255, 0, 0},
-            {0, 0, 255},     {0, 0, 0},     {255, 255, 255}, {90, 90, 110}};
+    return {{255, 0, 255}, {40, 60, 140}, {255, 236, 140}, {150, 120, 60}, {255, 0, 0},
+            {0, 0, 255},   {0, 0, 0},     {255, 255, 255}, {90, 90, 110}};
 }
 
 constexpr int kLampLevels = 32;
-enum LampColour : uint8_t { kLampKey, kLampBase, kLampRim, kLampGlass };  // glass: kLampGlass + level
+enum LampColour : uint8_t {
+    kLampKey,
+    kLampBase,
+    kLampRim,
+    kLampGlass
+};  // glass: kLampGlass + level
 
 std::vector<Rgb> LampPalette() {
     std::vector<Rgb> palette = {{255, 0, 255}, {70, 70, 80}, {30, 30, 30}};
@@ -350,7 +357,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string folder = argv[1];
-    const bool ok = Save(folder + "/A_Logo.avi", WriteAvi(LogoFrames(), LogoPalette(), 110000, true)) &&
-                    Save(folder + "/Yellow.avi", WriteAvi(LampFrames(), LampPalette(), 70000, false));
+    const bool ok =
+        Save(folder + "/A_Logo.avi", WriteAvi(LogoFrames(), LogoPalette(), 110000, true)) &&
+        Save(folder + "/Yellow.avi", WriteAvi(LampFrames(), LampPalette(), 70000, false));
     return ok ? 0 : 1;
 }
