@@ -50,11 +50,12 @@ QIcon MainWindowIcon() {
     return QIcon(QPixmap::fromImage(MainWindowIconImage()));
 }
 
-QImage FaceImage(Face face) {
+namespace {
+
+// A round face with a black outline, two eyes and the mouth of `mood`.
+QImage DrawFace(const QColor& skin, Face mood) {
     QImage image = Blank(32);
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    const QColor skin = face == Face::Win ? kCyan : face == Face::Lost ? kGrey : kSilver;
     p.setPen(QPen(kBlack, 2));
     p.setBrush(skin);
     p.drawEllipse(2, 2, 27, 27);
@@ -64,7 +65,7 @@ QImage FaceImage(Face face) {
     p.drawRect(19, 10, 3, 4);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(kBlack, 2));
-    switch (face) {
+    switch (mood) {
         case Face::Win:
             p.drawArc(QRect(9, 12, 14, 10), 200 * 16, 140 * 16);
             break;
@@ -76,6 +77,12 @@ QImage FaceImage(Face face) {
             break;
     }
     return image;
+}
+
+}  // namespace
+
+QImage FaceImage(Face face) {
+    return DrawFace(face == Face::Win ? kCyan : face == Face::Lost ? kGrey : kSilver, face);
 }
 
 QImage EmblemImage() {
@@ -168,19 +175,7 @@ QImage SplashBackgroundImage() {
 }
 
 QImage SmileCursorImage() {
-    QImage image = Blank(32);
-    QPainter p(&image);
-    p.setPen(QPen(kBlack, 2));
-    p.setBrush(kYellow);
-    p.drawEllipse(3, 3, 25, 25);
-    p.setPen(Qt::NoPen);
-    p.setBrush(kBlack);
-    p.drawRect(11, 10, 3, 4);
-    p.drawRect(18, 10, 3, 4);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kBlack, 2));
-    p.drawArc(QRect(9, 11, 14, 10), 200 * 16, 140 * 16);
-    return image;
+    return DrawFace(kYellow, Face::Win);
 }
 
 QImage PointingHandImage() {

@@ -23,6 +23,9 @@ inline void Put16(Bytes& b, uint16_t v) {
 inline void PutId(Bytes& b, const char* id) {
     b.insert(b.end(), id, id + 4);
 }
+inline void PutZeros(Bytes& b, int words) {
+    b.insert(b.end(), std::size_t(4 * words), 0);
+}
 
 inline Bytes Chunk(const char* id, const Bytes& body) {
     Bytes b;
@@ -53,13 +56,9 @@ inline Bytes Riff(const std::vector<Bytes>& children) {
 inline Bytes MainHeader(uint32_t microsecondsPerFrame, uint32_t totalFrames) {
     Bytes b;
     Put32(b, microsecondsPerFrame);
-    for (int i = 0; i < 3; ++i) {
-        Put32(b, 0);
-    }
+    PutZeros(b, 3);
     Put32(b, totalFrames);
-    for (int i = 0; i < 9; ++i) {
-        Put32(b, 0);
-    }
+    PutZeros(b, 9);
     return Chunk("avih", b);
 }
 
@@ -67,16 +66,12 @@ inline Bytes StreamHeader(const char* type = "vids", uint32_t length = 1) {
     Bytes b;
     PutId(b, type);
     PutId(b, "DIB ");
-    for (int i = 0; i < 3; ++i) {
-        Put32(b, 0);
-    }
+    PutZeros(b, 3);
     Put32(b, 1);   // scale
     Put32(b, 10);  // rate: ten frames a second
     Put32(b, 0);
     Put32(b, length);
-    for (int i = 0; i < 5; ++i) {
-        Put32(b, 0);
-    }
+    PutZeros(b, 5);
     return Chunk("strh", b);
 }
 
@@ -97,9 +92,7 @@ inline Bytes StreamFormat(const Format& f) {
     Put16(b, 1);
     Put16(b, f.bitCount);
     Put32(b, f.compression);
-    for (int i = 0; i < 3; ++i) {
-        Put32(b, 0);
-    }
+    PutZeros(b, 3);
     Put32(b, f.colorsUsed);
     Put32(b, 0);
     for (uint32_t c : f.palette) {

@@ -27,6 +27,18 @@ struct Listening {
     }
 };
 
+// A caller connected to a listener, both in state 7.
+struct ConnectedPair {
+    Listening server;
+    FakeDialogs dialogs;
+    WinSock caller{dialogs};
+    ConnectedPair() {
+        caller.Connect("127.0.0.1", server.sock.LocalPort());
+        QTRY_COMPARE(server.sock.State(), 7);
+        QTRY_COMPARE(caller.State(), 7);
+    }
+};
+
 quint16 FreePort() {
     QTcpServer probe;
     probe.listen(QHostAddress::LocalHost, 0);
@@ -48,7 +60,6 @@ private slots:
     void arrivalsDuringAHandlersPauseAreHandedOver();
     void aFloodIsHandedOverInBoundedPieces();
     void unacceptedRequestIsRefused();
-    void localIpIsDotted();
 };
 
 void WinSockTest::listenConnectAcceptAndTalkBothWays() {
@@ -101,12 +112,9 @@ void WinSockTest::bytesOnTheWireAreLatin1WithNothingAdded() {
 }
 
 void WinSockTest::peerCloseIsReportedAsStateEight() {
-    Listening server;
-    FakeDialogs dialogs;
-    WinSock caller(dialogs);
-    caller.Connect("127.0.0.1", server.sock.LocalPort());
-    QTRY_COMPARE(server.sock.State(), 7);
-    QTRY_COMPARE(caller.State(), 7);
+    ConnectedPair pair;
+    WinSock& caller = pair.caller;
+    Listening& server = pair.server;
 
     QSignalSpy closed(&server.sock, &WinSock::CloseEvent);
     // The last words before a close still arrive, ahead of the close.
@@ -167,12 +175,9 @@ void WinSockTest::localPortInTimeWaitCanBeBoundAgain() {
 }
 
 void WinSockTest::arrivalsDuringAHandlersPauseAreHandedOver() {
-    Listening server;
-    FakeDialogs dialogs;
-    WinSock caller(dialogs);
-    caller.Connect("127.0.0.1", server.sock.LocalPort());
-    QTRY_COMPARE(server.sock.State(), 7);
-    QTRY_COMPARE(caller.State(), 7);
+    ConnectedPair pair;
+    WinSock& caller = pair.caller;
+    Listening& server = pair.server;
 
     QStringList arrivals;
     int depth = 0;
@@ -200,12 +205,9 @@ void WinSockTest::arrivalsDuringAHandlersPauseAreHandedOver() {
 }
 
 void WinSockTest::aFloodIsHandedOverInBoundedPieces() {
-    Listening server;
-    FakeDialogs dialogs;
-    WinSock caller(dialogs);
-    caller.Connect("127.0.0.1", server.sock.LocalPort());
-    QTRY_COMPARE(server.sock.State(), 7);
-    QTRY_COMPARE(caller.State(), 7);
+    ConnectedPair pair;
+    WinSock& caller = pair.caller;
+    Listening& server = pair.server;
 
     qint64 total = 0;
     qint64 largest = 0;
@@ -230,12 +232,6 @@ void WinSockTest::unacceptedRequestIsRefused() {
     QTRY_COMPARE(requests.count(), 1);
     QTRY_COMPARE(peer.state(), QAbstractSocket::UnconnectedState);
     QCOMPARE(server.State(), 2);
-}
-
-void WinSockTest::localIpIsDotted() {
-    FakeDialogs dialogs;
-    WinSock sock(dialogs);
-    QVERIFY(QHostAddress(sock.LocalIP()).protocol() == QAbstractSocket::IPv4Protocol);
 }
 
 QTEST_GUILESS_MAIN(WinSockTest)
