@@ -4,42 +4,26 @@ namespace velmora {
 
 namespace {
 
-bool Filled(const BoardGrid& board, int column, int row) {
-    return board[column][row].CellState == 1;
+// Filled cells next to (column, row) going by (dx, dy), up to the first
+// empty position; the border ring is always empty and ends every walk.
+int FilledRun(const BoardGrid& board, int column, int row, int dx, int dy) {
+    int length = 0;
+    for (int c = column + dx, r = row + dy; board[c][r].CellState == 1; c += dx, r += dy) {
+        ++length;
+    }
+    return length;
 }
 
 }  // namespace
 
 void EvaluateMove(const BoardGrid& board, int column, int row, LineRecord& result) {
-    uint8_t horizontal = 1;
-    uint8_t vertical = 1;
-
-    int k = column - 1;
-    while (Filled(board, k, row)) {
-        ++horizontal;
-        --k;
-    }
-    const int left = k + 1;
-    k = column + 1;
-    while (Filled(board, k, row)) {
-        ++horizontal;
-        ++k;
-    }
-    const int right = k - 1;
-
-    k = row - 1;
-    while (Filled(board, column, k)) {
-        ++vertical;
-        --k;
-    }
-    const int top = k + 1;
-    k = row + 1;
-    while (Filled(board, column, k)) {
-        ++vertical;
-        ++k;
-    }
-    const int bottom = k - 1;
-
+    const int left = column - FilledRun(board, column, row, -1, 0);
+    const int right = column + FilledRun(board, column, row, 1, 0);
+    const int top = row - FilledRun(board, column, row, 0, -1);
+    const int bottom = row + FilledRun(board, column, row, 0, 1);
+    // Both runs count the cell itself; only multiples of three score.
+    uint8_t horizontal = uint8_t(right - left + 1);
+    uint8_t vertical = uint8_t(bottom - top + 1);
     if (horizontal % 3 != 0) {
         horizontal = 0;
     }
