@@ -31,30 +31,25 @@ bool Passes(GameState& state, Test test, int column, int row) {
     return false;
 }
 
-bool Take(GameState& state, int column, int row) {
-    state.OppX = static_cast<uint8_t>(column);
-    state.OppY = static_cast<uint8_t>(row);
-    return true;
-}
+// One scan: columns from the start column rightwards (to 9) or leftwards (to
+// 1), and within each column the rows from firstRow to lastRow, either way.
+struct Scan {
+    Test test;
+    bool rightwards;
+    int firstRow;
+    int lastRow;
+};
 
-// Columns from `start` up to 9, rows firstRow..lastRow in each.
-bool ScanRight(GameState& state, Test test, int start, int firstRow, int lastRow) {
-    for (int column = start; column <= kBoardCells; ++column) {
-        for (int row = firstRow; row <= lastRow; ++row) {
-            if (Passes(state, test, column, row)) {
-                return Take(state, column, row);
-            }
-        }
-    }
-    return false;
-}
-
-// Columns from `start` down to 1, rows 9 down to 1 in each.
-bool ScanLeft(GameState& state, Test test, int start) {
-    for (int column = start; column >= 1; --column) {
-        for (int row = kBoardCells; row >= 1; --row) {
-            if (Passes(state, test, column, row)) {
-                return Take(state, column, row);
+bool RunScan(GameState& state, const Scan& scan, int startColumn) {
+    const int columnStep = scan.rightwards ? 1 : -1;
+    const int lastColumn = scan.rightwards ? kBoardCells : 1;
+    const int rowStep = scan.firstRow <= scan.lastRow ? 1 : -1;
+    for (int column = startColumn; column != lastColumn + columnStep; column += columnStep) {
+        for (int row = scan.firstRow; row != scan.lastRow + rowStep; row += rowStep) {
+            if (Passes(state, scan.test, column, row)) {
+                state.OppX = static_cast<uint8_t>(column);
+                state.OppY = static_cast<uint8_t>(row);
+                return true;
             }
         }
     }
@@ -76,23 +71,22 @@ SearchStart DrawSearchStart(RandomSource& random) {
 }
 
 void SearchComputerCell(GameState& state, const SearchStart& start) {
-    const int column = start.StartColumn;
     const int row = start.StartRow;
-    state.OppX = 0;
-    const bool found =
-        ScanRight(state, Test::Scoring, column, 1, kBoardCells) ||
-        ScanLeft(state, Test::Scoring, column) ||
-        ScanRight(state, Test::Safe, column, row, kBoardCells) ||
-        ScanRight(state, Test::Safe, column, 1, row) || ScanLeft(state, Test::Safe, column) ||
-        ScanRight(state, Test::Empty, column, row, kBoardCells) ||
-        ScanRight(state, Test::Empty, column, 1, row) || ScanLeft(state, Test::Empty, column);
-    if (!found) {
-        state.OppX = 0;  // the board is full: nothing to play
+    const Scan scans[] = {
+        {Test::Scoring, true, 1, kBoardCells}, {Test::Scoring, false, kBoardCells, 1},
+        {Test::Safe, true, row, kBoardCells},  {Test::Safe, true, 1, row},
+        {Test::Safe, false, kBoardCells, 1},   {Test::Empty, true, row, kBoardCells},
+        {Test::Empty, true, 1, row},           {Test::Empty, false, kBoardCells, 1},
+    };
+    state.OppX = 0;  // stays 0 when no scan finds a cell: the board is full
+    for (const Scan& scan : scans) {
+        if (RunScan(state, scan, start.StartColumn)) {
+            return;
+        }
     }
 }
 
 SearchStart SearchComputerCell(GameState& state, RandomSource& random) {
-    state.OppX = 0;
     const SearchStart start = DrawSearchStart(random);
     SearchComputerCell(state, start);
     return start;
