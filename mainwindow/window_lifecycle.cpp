@@ -1,5 +1,5 @@
 // The window's life from load to the end of the program, and the menu
-// commands that belong to no other part: Fast Mode and Exit.
+// commands that belong to no other part: Fast Mode, Exit and About.
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -61,6 +61,7 @@ void FormVelmora::Form_Unload() {
     if (unloaded_) {
         return;
     }
+    // A peer in the middle of a game is told before the connection goes.
     if (Connected()) {
         WinSock.SendData("CLOSE");
     }
