@@ -126,6 +126,16 @@ void FormVelmoraTest::newGameEmptiesBoardScoresAndPictures() {
         QCOMPARE(form.game.Board[i][1].CentreX, int16_t(222 + 444 * (i - 1)));
         QCOMPARE(form.game.Board[1][i].CentreY, int16_t(222 + 444 * (i - 1)));
     }
+    // A box not square is made square at its larger side; an odd cell puts
+    // the half-way centres on even twips.
+    form.PicMain->SetSizeTwips(4005, 3000);
+    form.LayoutBoard();
+    QCOMPARE(form.PicMain->HeightTwips(), 4005);
+    QCOMPARE(form.game.CellSize, int16_t(445));
+    QCOMPARE(form.game.Board[1][1].CentreX, int16_t(222));  // 222.5
+    QCOMPARE(form.game.Board[2][1].CentreX, int16_t(668));  // 667.5
+    form.PicMain->SetSizeTwips(4000, 4000);
+    form.LayoutBoard();
     // The first game leaves the logo as the opening left it.
     QVERIFY(!form.AniLogo->isHidden());
     QVERIFY(!form.AniLogo->IsPlaying());
