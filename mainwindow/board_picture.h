@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include "twips.h"
+
 namespace velmora {
 
 // The board's drawing surface, `PicMain`. Everything is drawn in twips (15 to
@@ -14,7 +16,6 @@ class BoardPicture : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int kTwipsPerPixel = 15;
     static constexpr int kFramePixels = 2;
 
     explicit BoardPicture(QWidget* parent = nullptr);

@@ -17,6 +17,7 @@
 #include "dialogs.h"
 #include "form_velmora.h"
 #include "pictures.h"
+#include "twips.h"
 
 namespace velmora {
 
@@ -26,21 +27,6 @@ constexpr int kClientWidthTwips = 6150;
 // Title bar, menu bar and borders of the window as designed: the client area
 // is the outer height less this (7000 shows all 6405 designed twips).
 constexpr int kDecorationTwips = 595;
-
-int Pixels(int twips) {
-    return int(std::lround(twips / 15.0));
-}
-
-void Place(QWidget* widget, int left, int top, int width, int height) {
-    widget->setGeometry(Pixels(left), Pixels(top), Pixels(width), Pixels(height));
-}
-
-QFont DialogFont(double points) {
-    QFont font;
-    font.setFamilies({"MS Sans Serif", "Liberation Sans", "Arial", "DejaVu Sans"});
-    font.setPointSizeF(points);
-    return font;
-}
 
 template <typename T>
 T* Named(T* widget, const char* name) {
@@ -73,7 +59,7 @@ QLabel* Picture(QWidget* parent, const char* name, Face face) {
     picture->setPixmap(QPixmap::fromImage(FaceImage(face)));
     picture->setAlignment(Qt::AlignCenter);
     picture->setAttribute(Qt::WA_TranslucentBackground);
-    Place(picture, 720, 960, 480, 480);
+    PlaceInTwips(picture, 720, 960, 480, 480);
     picture->hide();
     return picture;
 }
@@ -126,54 +112,54 @@ void FormVelmora::CreateControls() {
     connect(PicMain, &BoardPicture::MouseDown, this, &FormVelmora::PicMain_MouseDown);
 
     txtUserSig = TextBox(c, "txtUserSig", true);
-    Place(txtUserSig, 1920, 4320, 4095, 285);
+    PlaceInTwips(txtUserSig, 1920, 4320, 4095, 285);
     txtComSig = TextBox(c, "txtComSig", true);
-    Place(txtComSig, 1920, 4680, 4095, 285);
+    PlaceInTwips(txtComSig, 1920, 4680, 4095, 285);
     lblUser = Label(c, "lblUser", "User:", "Your Marks", Qt::AlignRight);
     // The right-aligned headings may spill to the left, never be cut short.
-    Place(lblUser, 0, 4320, 855, 255);
+    PlaceInTwips(lblUser, 0, 4320, 855, 255);
     lblOtherSide = Label(c, "lblOtherSide", "Computer:", "Opponent Marks", Qt::AlignRight);
-    Place(lblOtherSide, 0, 4680, 855, 255);
+    PlaceInTwips(lblOtherSide, 0, 4680, 855, 255);
     txtUserTot = TextBox(c, "txtUserTot", true);
-    Place(txtUserTot, 960, 4320, 855, 285);
+    PlaceInTwips(txtUserTot, 960, 4320, 855, 285);
     txtComTot = TextBox(c, "txtComTot", true);
-    Place(txtComTot, 960, 4680, 855, 285);
+    PlaceInTwips(txtComTot, 960, 4680, 855, 285);
 
     cmcReset = Button(c, "cmcReset", "&New Game", "Reset the Games");
-    Place(cmcReset, 120, 240, 1695, 375);
+    PlaceInTwips(cmcReset, 120, 240, 1695, 375);
     connect(cmcReset, &QPushButton::clicked, this, &FormVelmora::cmcReset_Click);
     cmcConnect = Button(c, "cmcConnect", "Disconnect", "Toggle the Remote Connection");
-    Place(cmcConnect, 120, 3480, 1695, 375);
+    PlaceInTwips(cmcConnect, 120, 3480, 1695, 375);
 
     lblStatus = Label(c, "lblStatus", "Ready", "Connection Status", Qt::AlignHCenter);
     lblStatus->setFrameStyle(QFrame::Box | QFrame::Plain);
     lblStatus->setFont(DialogFont(9.75));
-    Place(lblStatus, 120, 3120, 1695, 375);
+    PlaceInTwips(lblStatus, 120, 3120, 1695, 375);
     lblMessage = Label(c, "lblMessage", "Your Turn", "Games Message", Qt::AlignHCenter);
     lblMessage->setFrameStyle(QFrame::Box | QFrame::Plain);
     lblMessage->setFont(DialogFont(13.5));
-    Place(lblMessage, 120, 1800, 1695, 495);
+    PlaceInTwips(lblMessage, 120, 1800, 1695, 495);
 
     cmcPass = Button(c, "cmcPass", "&Pass", "Let Computer play One step");
-    Place(cmcPass, 120, 2280, 1695, 375);
+    PlaceInTwips(cmcPass, 120, 2280, 1695, 375);
     connect(cmcPass, &QPushButton::clicked, this, &FormVelmora::cmcPass_Click);
 
     AniLogo = Named(new ClipControl(c), "AniLogo");
     AniLogo->setToolTip("About me");
     AniLogo->SetBackground(palette().button().color());
-    Place(AniLogo, 600, 840, 735, 735);
+    PlaceInTwips(AniLogo, 600, 840, 735, 735);
 
     txtTX = TextBox(c, "txtTX", false);
-    Place(txtTX, 960, 5160, 5055, 285);
+    PlaceInTwips(txtTX, 960, 5160, 5055, 285);
     txtRX = Named(new QPlainTextEdit(c), "txtRX");
     txtRX->setReadOnly(true);
     txtRX->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Place(txtRX, 960, 5520, 5055, 765);
+    PlaceInTwips(txtRX, 960, 5520, 5055, 765);
     lblChat = Label(c, "lblChat", "Message:", "Send Message to Remote", Qt::AlignRight);
-    Place(lblChat, 0, 5160, 855, 255);
+    PlaceInTwips(lblChat, 0, 5160, 855, 255);
     AniLight = Named(new ClipControl(c), "AniLight");
     AniLight->SetBackground(QColor(192, 192, 192));
-    Place(AniLight, 240, 5640, 615, 615);
+    PlaceInTwips(AniLight, 240, 5640, 615, 615);
 
     ImgWin = Picture(c, "ImgWin", Face::Win);
     ImgLost = Picture(c, "ImgLost", Face::Lost);

@@ -10,27 +10,22 @@
 #include "link_opener.h"
 #include "pictures.h"
 #include "program_identity.h"
+#include "twips.h"
 
 namespace velmora {
 
 namespace {
 
-int Pixels(int twips) {
-    return int(std::lround(twips / 15.0));
-}
-
 QLabel* Label(QWidget* parent, const char* name, const QString& text, int left, int top, int width,
               int height) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(Pixels(left), Pixels(top), Pixels(width), Pixels(height));
+    PlaceInTwips(label, left, top, width, height);
     return label;
 }
 
 void MakeLink(QLabel* label) {
-    QFont font;
-    font.setFamilies({"MS Sans Serif", "Liberation Sans", "Arial"});
-    font.setPointSizeF(8.25);
+    QFont font = DialogFont(8.25);
     font.setUnderline(true);
     label->setFont(font);
     QPalette palette = label->palette();
@@ -55,14 +50,11 @@ AboutBox::AboutBox(LinkOpener& links, QWidget* parent)
     setWindowTitle("About me");
     setWindowIcon(QIcon(QPixmap::fromImage(AboutIconImage())));
     setFixedSize(Pixels(5145), Pixels(2685));
-    QFont font;
-    font.setFamilies({"MS Sans Serif", "Liberation Sans", "Arial"});
-    font.setPointSizeF(8.25);
-    setFont(font);
+    setFont(DialogFont(8.25));
 
     cmdOK = new QPushButton("OK", this);
     cmdOK->setObjectName("cmdOK");
-    cmdOK->setGeometry(Pixels(4080), Pixels(2160), Pixels(1020), Pixels(345));
+    PlaceInTwips(cmdOK, 4080, 2160, 1020, 345);
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -12,18 +12,11 @@
 #include "oval_window.h"
 #include "pictures.h"
 #include "program_identity.h"
+#include "twips.h"
 
 namespace velmora {
 
 namespace {
-
-int Pixels(double twips) {
-    return int(std::lround(twips / 15.0));
-}
-
-void Place(QWidget* widget, int left, int top, int width, int height) {
-    widget->setGeometry(Pixels(left), Pixels(top), Pixels(width), Pixels(height));
-}
 
 QFont Font(QStringList families, double points, int weight) {
     QFont font;
@@ -64,30 +57,30 @@ SplashScreen::SplashScreen(std::function<QWidget*()> mainWindow, QString program
     lblVersion =
         Label(this, "lblVersion", "Version",
               Font({"Times New Roman", "Liberation Serif"}, 12, QFont::Bold), QColor(0, 0, 128));
-    Place(lblVersion, 1320, 2320, 1965, 285);
+    PlaceInTwips(lblVersion, 1320, 2320, 1965, 285);
     lblWebCat = Label(this, "lblWebCat", identity::kTitle,
                       Font({"Matura MT Script Capitals", "Dancing Script"}, 21.75, 600),
                       ActiveTitleBarColour(this));
-    Place(lblWebCat, 360, 1200, 4005, 585);
+    PlaceInTwips(lblWebCat, 360, 1200, 4005, 585);
     lblName =
         Label(this, "lblName", "Quendle", Font({"Arial", "Liberation Sans"}, 18, QFont::Normal),
               palette().color(QPalette::WindowText));
-    Place(lblName, 1080, 1800, 2325, 405);
+    PlaceInTwips(lblName, 1080, 1800, 2325, 405);
 
     ImageKestrane = new QLabel(this);
     ImageKestrane->setObjectName("ImageKestrane");
     ImageKestrane->setPixmap(QPixmap::fromImage(MakerLogoImage()));
-    Place(ImageKestrane, 1480, 540, 2250, 495);
+    PlaceInTwips(ImageKestrane, 1480, 540, 2250, 495);
     ImgCat = new QLabel(this);
     ImgCat->setObjectName("ImgCat");
     ImgCat->setPixmap(QPixmap::fromImage(EmblemImage()));
-    Place(ImgCat, 3480, 1920, 480, 480);
+    PlaceInTwips(ImgCat, 3480, 1920, 480, 480);
     // Created after the maker's logo: the animation covers the logo's left edge.
     AniLogo = new ClipControl(this);
     AniLogo->setObjectName("AniLogo");
     AniLogo->SetBackground(QColor(213, 227, 70));
     AniLogo->SetAutoPlay(true);
-    Place(AniLogo, 960, 420, 615, 615);
+    PlaceInTwips(AniLogo, 960, 420, 615, 615);
 
     for (QWidget* control : {static_cast<QWidget*>(lblVersion), static_cast<QWidget*>(lblWebCat),
                              static_cast<QWidget*>(lblName), static_cast<QWidget*>(AniLogo),
@@ -136,10 +129,10 @@ void SplashScreen::paintEvent(QPaintEvent*) {
         return;
     }
     // A thick rim just inside the oval outline.
-    const double w = width() * 15.0;
-    const double h = height() * 15.0;
-    const QPointF centre((w / 2 - 60) / 15, (h / 2 - 60) / 15);
-    const double rx = h / 1.35 / 15;
+    const double w = width() * kTwipsPerPixel;
+    const double h = height() * kTwipsPerPixel;
+    const QPointF centre((w / 2 - 60) / kTwipsPerPixel, (h / 2 - 60) / kTwipsPerPixel);
+    const double rx = h / 1.35 / kTwipsPerPixel;
     const double ry = rx * (h / w);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(ActiveTitleBarColour(this), 20));
