@@ -69,6 +69,14 @@ bool ClipControl::Open(const QString& path) {
     return true;
 }
 
+bool ClipControl::OpenFromFolder(const QString& folder, const QString& fileName) {
+    if (Open(folder + "/" + fileName)) {
+        return true;
+    }
+    qWarning().noquote() << "velmora: cannot play" << lastError_;
+    return false;
+}
+
 void ClipControl::Play() {
     Play(-1);
 }

@@ -25,6 +25,9 @@ public:
     // control is left empty and LastError() says why.
     bool Open(const QString& path);
     QString LastError() const { return lastError_; }
+    // Opens `fileName` in the program's `folder`. The program plays on without
+    // a clip, so a failure only writes one line naming the file to stderr.
+    bool OpenFromFolder(const QString& folder, const QString& fileName);
 
     // From the first picture, repeating until Stop.
     void Play();

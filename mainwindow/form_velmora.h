@@ -159,7 +159,6 @@ private:
     void CreateMenus();
     void SetPassEnabled(bool enabled);
     void SetResetEnabled(bool enabled);
-    void OpenClip(ClipControl* clip, const QString& fileName);
 
     WindowServices services_;
     QString programFolder_;

@@ -25,19 +25,12 @@ void FormVelmora::Form_Load() {
     FirstActivate = true;
 }
 
-void FormVelmora::OpenClip(ClipControl* clip, const QString& fileName) {
-    // The game plays on without a clip; the control just stays empty.
-    if (!clip->Open(programFolder_ + "/" + fileName)) {
-        qWarning().noquote() << "velmora: cannot play" << clip->LastError();
-    }
-}
-
 void FormVelmora::Form_Activate() {
     if (!FirstActivate) {
         return;
     }
-    OpenClip(AniLogo, "A_Logo.avi");
-    OpenClip(AniLight, "Yellow.avi");
+    AniLogo->OpenFromFolder(programFolder_, "A_Logo.avi");
+    AniLight->OpenFromFolder(programFolder_, "Yellow.avi");
     NewGame();
     cmcConnect->setText("Disconnect");
     FirstActivate = false;

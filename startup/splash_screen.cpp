@@ -116,9 +116,7 @@ void SplashScreen::Form_Activate() {
     rimDrawn_ = true;
     update();
     lblVersion->setText(VersionLine("Version  "));
-    if (!AniLogo->Open(programFolder_ + "/A_Logo.avi")) {
-        qWarning().noquote() << "velmora: cannot play" << AniLogo->LastError();
-    }
+    AniLogo->OpenFromFolder(programFolder_, "A_Logo.avi");
 }
 
 void SplashScreen::paintEvent(QPaintEvent*) {

@@ -64,8 +64,7 @@ class StartupTest : public QObject {
 
 private slots:
     void cleanup();
-    void ovalBoundsAtFifteenTwipsPerPixel();
-    void ovalBoundsAtOtherFactorsRoundHalvesToEven();
+    void ovalBoundsRoundHalvesToEvenAtAnyFactor();
     void splashIsShapedToItsOval();
     void versionLinesHaveTheirSpaces();
     void timerHandsOverAfterItsInterval();
@@ -89,17 +88,15 @@ void StartupTest::cleanup() {
     QTRY_COMPARE(VisibleTopLevels(), 0);
 }
 
-void StartupTest::ovalBoundsAtFifteenTwipsPerPixel() {
-    const velmora::OvalBounds b = velmora::OvalWindowBounds(4800, 3200, -60, -60, 15, 15);
+void StartupTest::ovalBoundsRoundHalvesToEvenAtAnyFactor() {
+    velmora::OvalBounds b = velmora::OvalWindowBounds(4800, 3200, -60, -60, 15, 15);
     QCOMPARE(b.left, 4);
     QCOMPARE(b.top, 4);
     QCOMPARE(b.right, 316);
     QCOMPARE(b.bottom, 209);
-}
 
-void StartupTest::ovalBoundsAtOtherFactorsRoundHalvesToEven() {
     // 120 dots per inch: 12 twips per pixel.
-    velmora::OvalBounds b = velmora::OvalWindowBounds(4800, 3200, -60, -60, 12, 12);
+    b = velmora::OvalWindowBounds(4800, 3200, -60, -60, 12, 12);
     QCOMPARE(b.left, 5);
     QCOMPARE(b.right, 395);
     QCOMPARE(b.bottom, 262);  // 261.67
