@@ -1,116 +1,156 @@
-// Plays whole games against the computer with every animation on, as a user
-// would see them, and prints what the pauses cost:
+// Plays whole games against the computer in the real main window with every
+// animation on, paced by the real pause timer, and prints what the pauses
+// cost, with the clock of the day fixed at 03:00 and at 21:00:
 //   QT_QPA_PLATFORM=offscreen build/bench/animation_bench
-// Figures: wall and CPU time of the game and the share of one core it used,
-// the number of pauses, and how long single pauses last (at the time of day
-// now, and at 03:00, when the single-precision clock is finer).
+// Figures: how long pauses last (minimum, median, 99th percentile,
+// maximum), and the wall and CPU time of the game with the share of one
+// core it used while animating.
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <ctime>
+#include <sys/resource.h>
 #include <vector>
 
 #include "day_clock.h"
 #include "dialogs.h"
-#include "form_velmora.h"
 #include "link_opener.h"
+#include "main_window.h"
+#include "pause_timer.h"
 #include "random_source.h"
-#include "short_pause.h"
 
 namespace {
 
-// The real clock, moved to another hour of the day.
-class ShiftedClock : public velmora::DayClock {
+class FixedClock : public velmora::DayClock {
 public:
-    explicit ShiftedClock(double toSecond) { shift_ = toSecond - real_.SecondsSinceMidnight(); }
-    double SecondsSinceMidnight() const override {
-        double t = real_.SecondsSinceMidnight() + shift_;
-        return t < 0 ? t + 86400 : t;
-    }
+    explicit FixedClock(double seconds) : seconds_(seconds) {}
+    double secondsSinceMidnight() const override { return seconds_; }
 
 private:
-    velmora::SystemDayClock real_;
-    double shift_;
+    double seconds_;
 };
 
 class NoDialogs : public velmora::Dialogs {
 public:
-    Answer MessageBox(const QString&, const QString&, Buttons, Icon, Answer answer) override {
+    Answer messageBox(const QString&, const QString&, Buttons, Icon, Answer answer) override {
         return answer;
     }
-    QString InputBox(const QString&, const QString&, const QString& text) override { return text; }
+    QString inputBox(const QString&, const QString&, const QString& text) override { return text; }
 };
 
-double CpuSeconds() {
-    return double(std::clock()) / CLOCKS_PER_SEC;
-}
+class NoLinks : public velmora::LinkOpener {
+public:
+    bool open(const QUrl&) override { return false; }
+};
 
-double Since(std::chrono::steady_clock::time_point start) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-void PauseDurations(const char* when, const velmora::DayClock& clock) {
-    std::vector<double> ms;
-    const double cpuStart = CpuSeconds();
-    const auto wallStart = std::chrono::steady_clock::now();
-    for (int i = 0; i < 300; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        velmora::ShortPause(clock, velmora::HandleEventsFor);
-        ms.push_back(Since(start) * 1000);
+// The real pause, timed from its start to the moment it hands on. After each
+// pause it calls `afterPause`, so the bench learns that a drawing has ended
+// without polling.
+class TimedPause : public velmora::PauseTimer {
+public:
+    void start(std::function<void()> done) override {
+        clock_.start();
+        real_.start([this, done = std::move(done)] {
+            lengths.push_back(clock_.nsecsElapsed() / 1e6);
+            done();
+            if (afterPause) {
+                afterPause();
+            }
+        });
     }
-    const double cpu = CpuSeconds() - cpuStart;
-    const double wall = Since(wallStart);
-    std::sort(ms.begin(), ms.end());
-    const auto within =
-        std::count_if(ms.begin(), ms.end(), [](double d) { return d >= 7 && d <= 13; });
-    std::printf(
-        "pauses %-22s min %.1f ms, median %.1f ms, max %.1f ms, %ld of %zu within 10 +- 3 ms, "
-        "CPU %.1f%% of one core\n",
-        when, ms.front(), ms[ms.size() / 2], ms.back(), long(within), ms.size(), 100 * cpu / wall);
+    void cancel() override { real_.cancel(); }
+    std::vector<double> lengths;
+    std::function<void()> afterPause;
+
+private:
+    velmora::TenMillisecondPause real_;
+    QElapsedTimer clock_;
+};
+
+struct CpuTime {
+    double user = 0;
+    double system = 0;
+};
+
+CpuTime cpuTime() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
+    return {seconds(usage.ru_utime), seconds(usage.ru_stime)};
 }
 
-void WholeGame(const velmora::DayClock& clock) {
-    NoDialogs dialogs;
+// Lets the event loop run until the game has drawn everything.
+void waitForDrawing(velmora::Game& game, TimedPause& pauses) {
+    if (!game.drawing()) {
+        return;
+    }
+    QEventLoop loop;
+    pauses.afterPause = [&] {
+        if (!game.drawing()) {
+            loop.quit();
+        }
+    };
+    loop.exec();
+    pauses.afterPause = nullptr;
+}
+
+void wholeGame(const char* when, double secondsSinceMidnight) {
+    FixedClock clock(secondsSinceMidnight);
     velmora::TimeSeededRandom random(clock);
-    velmora::DesktopLinkOpener links;
-    velmora::FormVelmora form({dialogs, clock, random, links}, VELMORA_RESOURCES_DIR);
-    form.Form_Load();
-    form.Form_Activate();
-    const double cpuStart = CpuSeconds();
-    const auto wallStart = std::chrono::steady_clock::now();
+    NoDialogs dialogs;
+    NoLinks links;
+    TimedPause pauses;
+    velmora::MainWindow window({dialogs, random, pauses, links}, {VELMORA_RESOURCES_DIR});
+    window.show();
+    velmora::Game& game = window.game();
+    while (game.cellSize() == 0) {  // the first activation starts a game
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+
+    const CpuTime cpuStart = cpuTime();
+    QElapsedTimer wall;
+    wall.start();
     int clicks = 0;
-    while (form.game.MoveCount < 81 && clicks < 200) {
-        for (int c = 1, done = 0; c <= 9 && !done; ++c) {
-            for (int r = 1; r <= 9 && !done; ++r) {
-                if (form.game.Board[c][r].CellState == 0) {
-                    const double cell = form.game.CellSize;
-                    form.PicMain_MouseDown(1, (c - 0.5) * cell, (r - 0.5) * cell);
-                    done = 1;
+    while (game.result() == velmora::Game::Result::None && clicks < 200) {
+        bool clicked = false;
+        for (int c = 1; c <= 9 && !clicked; ++c) {
+            for (int r = 1; r <= 9 && !clicked; ++r) {
+                if (game.board()[c][r].cellState == 0) {
+                    game.press(1, (c - 0.5) * game.cellSize(), (r - 0.5) * game.cellSize());
+                    clicked = true;
                 }
             }
         }
         ++clicks;
+        waitForDrawing(game, pauses);
     }
-    const double wall = Since(wallStart);
-    const double cpu = CpuSeconds() - cpuStart;
+    const double seconds = wall.nsecsElapsed() / 1e9;
+    const CpuTime cpuEnd = cpuTime();
+    const double user = cpuEnd.user - cpuStart.user;
+    const double system = cpuEnd.system - cpuStart.system;
+
+    std::vector<double> ms = pauses.lengths;
+    std::sort(ms.begin(), ms.end());
+    if (ms.empty()) {
+        std::printf("%s: no pauses\n", when);
+        return;
+    }
     std::printf(
-        "whole game: %d user moves, %d pauses, wall %.2f s, CPU %.3f s = %.1f%% of one core, "
-        "%.1f ms of wall time a pause\n",
-        clicks, form.PauseCount(), wall, cpu, 100 * cpu / wall,
-        1000 * wall / std::max(1, form.PauseCount()));
+        "%s: %d user moves, %zu pauses: min %.2f ms, median %.2f ms, p99 %.2f ms, max %.2f ms; "
+        "wall %.2f s, CPU %.3f s in the program and %.3f s in the kernel = %.2f%% + %.2f%% of "
+        "one core\n",
+        when, clicks, ms.size(), ms.front(), ms[ms.size() / 2], ms[ms.size() * 99 / 100],
+        ms.back(), seconds, user, system, 100 * user / seconds, 100 * system / seconds);
+    window.hide();
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    velmora::SystemDayClock now;
-    ShiftedClock early(3 * 3600);
-    PauseDurations("at the time now", now);
-    PauseDurations("at 03:00", early);
-    WholeGame(early);
-    WholeGame(now);
+    wholeGame("03:00", 3 * 3600);
+    wholeGame("21:00", 21 * 3600);
     return 0;
 }

@@ -17,8 +17,8 @@ namespace {
 class SequenceRandom : public RandomSource {
 public:
     explicit SequenceRandom(uint64_t seed) : engine_(seed) {}
-    void SeedFromTimeOfDay() override {}
-    double NextUniform() override {
+    void seedFromTimeOfDay() override {}
+    double nextUniform() override {
         return std::uniform_real_distribution<double>(0, 0.999)(engine_);
     }
 
@@ -34,8 +34,8 @@ BoardGrid RandomBoard(int count, uint64_t seed) {
     while (filled < count) {
         const int c = 1 + int(engine() % 9);
         const int r = 1 + int(engine() % 9);
-        if (board[c][r].CellState == 0) {
-            board[c][r].CellState = 1;
+        if (board[c][r].cellState == 0) {
+            board[c][r].cellState = 1;
             ++filled;
         }
     }
@@ -46,13 +46,14 @@ BoardGrid RandomBoard(int count, uint64_t seed) {
 // until all 81 cells are filled. `onSearch` sees the state before each search.
 template <typename OnSearch>
 void PlayWholeGame(RandomSource& random, OnSearch onSearch) {
-    GameState state;
-    while (FilledCells(state.Board) < kPlayingCells) {
-        onSearch(state);
-        SearchComputerCell(state, random);
-        state.Board[state.OppX][state.OppY].CellState = 1;
-        EvaluateMove(state.Board, state.OppX, state.OppY, state.LineResult);
-        benchmark::DoNotOptimize(state.LineResult.marks);
+    BoardGrid board{};
+    LineRecord result;
+    while (filledCells(board) < kPlayingCells) {
+        onSearch(board);
+        const Cell cell = chooseComputerCell(board, drawSearchStart(random));
+        board[cell.column][cell.row].cellState = 1;
+        evaluateMove(board, cell.column, cell.row, result);
+        benchmark::DoNotOptimize(result.marks);
     }
 }
 
@@ -61,7 +62,7 @@ void BM_EvaluateMove(benchmark::State& s) {
     LineRecord result;
     int cell = 0;
     for (auto _ : s) {
-        EvaluateMove(board, 1 + cell % 9, 1 + cell / 9 % 9, result);
+        evaluateMove(board, 1 + cell % 9, 1 + cell / 9 % 9, result);
         benchmark::DoNotOptimize(result);
         ++cell;
     }
@@ -73,23 +74,21 @@ void BM_AnyScoringMove(benchmark::State& s) {
     BoardGrid board{};
     for (int c = 1; c <= 9; c += 3) {
         for (int r = 1; r <= 9; ++r) {
-            board[c][r].CellState = 1;
+            board[c][r].cellState = 1;
         }
     }
     LineRecord result;
     for (auto _ : s) {
-        benchmark::DoNotOptimize(AnyScoringMove(board, result));
+        benchmark::DoNotOptimize(anyScoringMove(board, result));
     }
 }
 BENCHMARK(BM_AnyScoringMove);
 
 void Search(benchmark::State& s, const BoardGrid& board) {
-    GameState state;
-    state.Board = board;
+    BoardGrid searched = board;
     SequenceRandom random(7);
     for (auto _ : s) {
-        SearchComputerCell(state, random);
-        benchmark::DoNotOptimize(state.OppX);
+        benchmark::DoNotOptimize(chooseComputerCell(searched, drawSearchStart(random)));
     }
 }
 
@@ -115,7 +114,7 @@ void BM_SearchWithNoSafeCell(benchmark::State& s) {
                           "xxxx.xx.x", "..xxxx.xx", ".xxx.x.xx", "xxxx...x."};
     for (int r = 1; r <= 9; ++r) {
         for (int c = 1; c <= 9; ++c) {
-            board[c][r].CellState = rows[r - 1][c - 1] == 'x' ? 1 : 0;
+            board[c][r].cellState = rows[r - 1][c - 1] == 'x' ? 1 : 0;
         }
     }
     Search(s, board);
@@ -125,7 +124,7 @@ BENCHMARK(BM_SearchWithNoSafeCell);
 void BM_WholeComputerGame(benchmark::State& s) {
     SequenceRandom random(11);
     for (auto _ : s) {
-        PlayWholeGame(random, [](const GameState&) {});
+        PlayWholeGame(random, [](const BoardGrid&) {});
     }
 }
 BENCHMARK(BM_WholeComputerGame)->Unit(benchmark::kMicrosecond);
@@ -139,13 +138,13 @@ void BM_SlowestSearchInGames(benchmark::State& s) {
     for (auto _ : s) {
         SequenceRandom random(13);
         for (int game = 0; game < 200; ++game) {
-            PlayWholeGame(random, [&](const GameState& before) {
+            PlayWholeGame(random, [&](const BoardGrid& before) {
                 double fastest = 1e30;
                 for (int run = 0; run < 5; ++run) {
-                    GameState copy = before;
+                    BoardGrid copy = before;
                     SequenceRandom sameStart(position);
                     const auto start = std::chrono::steady_clock::now();
-                    SearchComputerCell(copy, sameStart);
+                    benchmark::DoNotOptimize(chooseComputerCell(copy, drawSearchStart(sameStart)));
                     const std::chrono::duration<double, std::micro> took =
                         std::chrono::steady_clock::now() - start;
                     fastest = std::min(fastest, took.count());

@@ -10,19 +10,20 @@ namespace {
 
 enum class Test { Scoring, Safe, Empty };
 
-bool Passes(GameState& state, Test test, int column, int row) {
-    Position& cell = state.Board[column][row];
-    if (cell.CellState != 0) {
+bool passes(BoardGrid& board, Test test, int column, int row) {
+    Position& cell = board[column][row];
+    if (cell.cellState != 0) {
         return false;
     }
+    LineRecord result;
     switch (test) {
         case Test::Scoring:
-            EvaluateMove(state.Board, column, row, state.LineResult);
-            return state.LineResult.marks != 0;
+            evaluateMove(board, column, row, result);
+            return result.marks != 0;
         case Test::Safe: {
-            cell.CellState = 1;
-            const bool userCouldScore = AnyScoringMove(state.Board, state.LineResult);
-            cell.CellState = 0;
+            cell.cellState = 1;
+            const bool userCouldScore = anyScoringMove(board, result);
+            cell.cellState = 0;
             return !userCouldScore;
         }
         case Test::Empty:
@@ -40,56 +41,49 @@ struct Scan {
     int lastRow;
 };
 
-bool RunScan(GameState& state, const Scan& scan, int startColumn) {
+Cell runScan(BoardGrid& board, const Scan& scan, int startColumn) {
     const int columnStep = scan.rightwards ? 1 : -1;
     const int lastColumn = scan.rightwards ? kBoardCells : 1;
     const int rowStep = scan.firstRow <= scan.lastRow ? 1 : -1;
     for (int column = startColumn; column != lastColumn + columnStep; column += columnStep) {
         for (int row = scan.firstRow; row != scan.lastRow + rowStep; row += rowStep) {
-            if (Passes(state, scan.test, column, row)) {
-                state.OppX = static_cast<uint8_t>(column);
-                state.OppY = static_cast<uint8_t>(row);
-                return true;
+            if (passes(board, scan.test, column, row)) {
+                return {column, row};
             }
         }
     }
-    return false;
+    return {};
 }
 
-uint8_t DrawOneToNine(RandomSource& random) {
-    return static_cast<uint8_t>(std::floor(random.NextUniform() * 9 + 1));
+int drawOneToNine(RandomSource& random) {
+    return int(std::floor(random.nextUniform() * 9 + 1));
 }
 
 }  // namespace
 
-SearchStart DrawSearchStart(RandomSource& random) {
-    random.SeedFromTimeOfDay();
+SearchStart drawSearchStart(RandomSource& random) {
+    random.seedFromTimeOfDay();
     SearchStart start;
-    start.StartColumn = DrawOneToNine(random);
-    start.StartRow = DrawOneToNine(random);
+    start.startColumn = drawOneToNine(random);
+    start.startRow = drawOneToNine(random);
     return start;
 }
 
-void SearchComputerCell(GameState& state, const SearchStart& start) {
-    const int row = start.StartRow;
+Cell chooseComputerCell(BoardGrid& board, const SearchStart& start) {
+    const int row = start.startRow;
     const Scan scans[] = {
         {Test::Scoring, true, 1, kBoardCells}, {Test::Scoring, false, kBoardCells, 1},
         {Test::Safe, true, row, kBoardCells},  {Test::Safe, true, 1, row},
         {Test::Safe, false, kBoardCells, 1},   {Test::Empty, true, row, kBoardCells},
         {Test::Empty, true, 1, row},           {Test::Empty, false, kBoardCells, 1},
     };
-    state.OppX = 0;  // stays 0 when no scan finds a cell: the board is full
     for (const Scan& scan : scans) {
-        if (RunScan(state, scan, start.StartColumn)) {
-            return;
+        const Cell cell = runScan(board, scan, start.startColumn);
+        if (cell.column != 0) {
+            return cell;
         }
     }
-}
-
-SearchStart SearchComputerCell(GameState& state, RandomSource& random) {
-    const SearchStart start = DrawSearchStart(random);
-    SearchComputerCell(state, start);
-    return start;
+    return {};  // a full board
 }
 
 }  // namespace velmora

@@ -5,7 +5,7 @@
 
 namespace velmora {
 
-double SystemDayClock::SecondsSinceMidnight() const {
+double SystemDayClock::secondsSinceMidnight() const {
     const auto now = std::chrono::system_clock::now();
     const std::time_t whole = std::chrono::system_clock::to_time_t(now);
     std::tm local{};

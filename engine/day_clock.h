@@ -8,12 +8,12 @@ namespace velmora {
 class DayClock {
 public:
     virtual ~DayClock() = default;
-    virtual double SecondsSinceMidnight() const = 0;
+    virtual double secondsSinceMidnight() const = 0;
 };
 
 class SystemDayClock : public DayClock {
 public:
-    double SecondsSinceMidnight() const override;
+    double secondsSinceMidnight() const override;
 };
 
 }  // namespace velmora

@@ -1,19 +1,12 @@
 #include "game_end.h"
 
-#include "leading_number.h"
-
 namespace velmora {
 
-GameResult JudgeGame(std::string_view opponentTotal, std::string_view userTotal) {
-    const double opponent = LeadingNumber(opponentTotal);
-    const double user = LeadingNumber(userTotal);
-    if (opponent == user) {
+GameResult judgeGame(int opponentTotal, int userTotal) {
+    if (opponentTotal == userTotal) {
         return GameResult::Level;
     }
-    if (opponent < user) {
-        return GameResult::Win;
-    }
-    return GameResult::Lost;
+    return opponentTotal < userTotal ? GameResult::Win : GameResult::Lost;
 }
 
 }  // namespace velmora

@@ -1,13 +1,10 @@
 #pragma once
 
-#include <string_view>
-
 namespace velmora {
 
 enum class GameResult { Level, Win, Lost };
 
-// The result from the local user's side, judged from the two total boxes'
-// texts read as numbers (an empty text counts as 0).
-GameResult JudgeGame(std::string_view opponentTotal, std::string_view userTotal);
+// The result from the local user's side.
+GameResult judgeGame(int opponentTotal, int userTotal);
 
 }  // namespace velmora

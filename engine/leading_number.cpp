@@ -9,11 +9,11 @@ namespace velmora {
 
 namespace {
 
-bool IsSkipped(char c) {
+bool isSkipped(char c) {
     return c == ' ' || c == '\t' || c == '\n';
 }
 
-int DigitValue(char c) {
+int digitValue(char c) {
     if (c >= '0' && c <= '9') {
         return c - '0';
     }
@@ -30,42 +30,42 @@ int DigitValue(char c) {
 class Reader {
 public:
     explicit Reader(std::string_view text) : text_(text) {}
-    char Peek() {
-        while (pos_ < text_.size() && IsSkipped(text_[pos_])) {
+    char peek() {
+        while (pos_ < text_.size() && isSkipped(text_[pos_])) {
             ++pos_;
         }
         return pos_ < text_.size() ? text_[pos_] : '\0';
     }
-    void Advance() { ++pos_; }
+    void advance() { ++pos_; }
 
 private:
     std::string_view text_;
     std::size_t pos_ = 0;
 };
 
-double ReadRadix(Reader& reader, int radix) {
+double readRadix(Reader& reader, int radix) {
     double value = 0;
-    while (DigitValue(reader.Peek()) < radix) {
-        value = value * radix + DigitValue(reader.Peek());
-        reader.Advance();
+    while (digitValue(reader.peek()) < radix) {
+        value = value * radix + digitValue(reader.peek());
+        reader.advance();
     }
     return value;
 }
 
 }  // namespace
 
-double LeadingNumber(std::string_view text) {
+double leadingNumber(std::string_view text) {
     Reader reader(text);
-    if (reader.Peek() == '&') {
-        reader.Advance();
-        const char kind = reader.Peek();
+    if (reader.peek() == '&') {
+        reader.advance();
+        const char kind = reader.peek();
         if (kind == 'h' || kind == 'H') {
-            reader.Advance();
-            return ReadRadix(reader, 16);
+            reader.advance();
+            return readRadix(reader, 16);
         }
         if (kind == 'o' || kind == 'O') {
-            reader.Advance();
-            return ReadRadix(reader, 8);
+            reader.advance();
+            return readRadix(reader, 8);
         }
         return 0;
     }
@@ -73,44 +73,44 @@ double LeadingNumber(std::string_view text) {
     // The number is rebuilt without its blanks and handed to the locale-free
     // converter, so the result is correctly rounded however many digits came.
     std::string number;
-    if (reader.Peek() == '-' || reader.Peek() == '+') {
-        if (reader.Peek() == '-') {
+    if (reader.peek() == '-' || reader.peek() == '+') {
+        if (reader.peek() == '-') {
             number += '-';
         }
-        reader.Advance();
+        reader.advance();
     }
     bool anyDigit = false;
     auto readDigits = [&] {
-        while (reader.Peek() >= '0' && reader.Peek() <= '9') {
-            number += reader.Peek();
+        while (reader.peek() >= '0' && reader.peek() <= '9') {
+            number += reader.peek();
             anyDigit = true;
-            reader.Advance();
+            reader.advance();
         }
     };
     readDigits();
-    if (reader.Peek() == '.') {
+    if (reader.peek() == '.') {
         number += '.';
-        reader.Advance();
+        reader.advance();
         readDigits();
     }
     if (!anyDigit) {
         return 0;
     }
-    const char e = reader.Peek();
+    const char e = reader.peek();
     if (e == 'e' || e == 'E' || e == 'd' || e == 'D') {
-        reader.Advance();
+        reader.advance();
         bool negative = false;
-        if (reader.Peek() == '-' || reader.Peek() == '+') {
-            negative = reader.Peek() == '-';
-            reader.Advance();
+        if (reader.peek() == '-' || reader.peek() == '+') {
+            negative = reader.peek() == '-';
+            reader.advance();
         }
         // Capped: any exponent past a few hundred already over- or underflows.
         long exponent = 0;
-        while (reader.Peek() >= '0' && reader.Peek() <= '9') {
+        while (reader.peek() >= '0' && reader.peek() <= '9') {
             if (exponent < 100000) {
-                exponent = exponent * 10 + (reader.Peek() - '0');
+                exponent = exponent * 10 + (reader.peek() - '0');
             }
-            reader.Advance();
+            reader.advance();
         }
         number += 'e';
         number += std::to_string(negative ? -exponent : exponent);
@@ -131,7 +131,7 @@ double LeadingNumber(std::string_view text) {
     return number[0] == '-' ? -value : value;
 }
 
-double RoundHalfEven(double value) {
+double roundHalfEven(double value) {
     const double below = std::floor(value);
     const double fraction = value - below;
     if (fraction > 0.5) {

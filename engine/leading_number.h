@@ -10,10 +10,10 @@ namespace velmora {
 // E or D, and the prefixes &H and &O. Reading stops at the first character
 // that cannot continue the number: "192.168.1.7" reads 192.168.
 // Too large a number reads as an infinity, never as a wrapped value.
-double LeadingNumber(std::string_view text);
+double leadingNumber(std::string_view text);
 
 // Round to the nearest integer, a value exactly halfway going to the even
 // neighbour (2.5 gives 2, 3.5 gives 4).
-double RoundHalfEven(double value);
+double roundHalfEven(double value);
 
 }  // namespace velmora

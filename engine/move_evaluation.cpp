@@ -6,9 +6,9 @@ namespace {
 
 // Filled cells next to (column, row) going by (dx, dy), up to the first
 // empty position; the border ring is always empty and ends every walk.
-int FilledRun(const BoardGrid& board, int column, int row, int dx, int dy) {
+int filledRun(const BoardGrid& board, int column, int row, int dx, int dy) {
     int length = 0;
-    for (int c = column + dx, r = row + dy; board[c][r].CellState == 1; c += dx, r += dy) {
+    for (int c = column + dx, r = row + dy; board[c][r].cellState == 1; c += dx, r += dy) {
         ++length;
     }
     return length;
@@ -16,11 +16,11 @@ int FilledRun(const BoardGrid& board, int column, int row, int dx, int dy) {
 
 }  // namespace
 
-void EvaluateMove(const BoardGrid& board, int column, int row, LineRecord& result) {
-    const int left = column - FilledRun(board, column, row, -1, 0);
-    const int right = column + FilledRun(board, column, row, 1, 0);
-    const int top = row - FilledRun(board, column, row, 0, -1);
-    const int bottom = row + FilledRun(board, column, row, 0, 1);
+void evaluateMove(const BoardGrid& board, int column, int row, LineRecord& result) {
+    const int left = column - filledRun(board, column, row, -1, 0);
+    const int right = column + filledRun(board, column, row, 1, 0);
+    const int top = row - filledRun(board, column, row, 0, -1);
+    const int bottom = row + filledRun(board, column, row, 0, 1);
     // Both runs count the cell itself; only multiples of three score.
     uint8_t horizontal = uint8_t(right - left + 1);
     uint8_t vertical = uint8_t(bottom - top + 1);
@@ -48,11 +48,11 @@ void EvaluateMove(const BoardGrid& board, int column, int row, LineRecord& resul
     }
 }
 
-bool AnyScoringMove(const BoardGrid& board, LineRecord& result) {
+bool anyScoringMove(const BoardGrid& board, LineRecord& result) {
     for (int column = 1; column <= kBoardCells; ++column) {
         for (int row = 1; row <= kBoardCells; ++row) {
-            if (board[column][row].CellState == 0) {
-                EvaluateMove(board, column, row, result);
+            if (board[column][row].cellState == 0) {
+                evaluateMove(board, column, row, result);
                 if (result.marks != 0) {
                     return true;
                 }
@@ -60,16 +60,6 @@ bool AnyScoringMove(const BoardGrid& board, LineRecord& result) {
         }
     }
     return false;
-}
-
-int FilledCells(const BoardGrid& board) {
-    int filled = 0;
-    for (int column = 1; column <= kBoardCells; ++column) {
-        for (int row = 1; row <= kBoardCells; ++row) {
-            filled += board[column][row].CellState;
-        }
-    }
-    return filled;
 }
 
 }  // namespace velmora

@@ -1,19 +1,19 @@
 #pragma once
 
-#include "game_state.h"
+#include "board.h"
 
 namespace velmora {
 
 // Fills `result` for a move on (column, row), 1..9 each. The cell counts as
-// filled whatever its own CellState, so the same call serves before a move
+// filled whatever its own cellState, so the same call serves before a move
 // (a candidate of the search) and after it (the move just painted).
 // A move is credited in one direction only: the longer scoring run, the
 // vertical one when both score equally.
-void EvaluateMove(const BoardGrid& board, int column, int row, LineRecord& result);
+void evaluateMove(const BoardGrid& board, int column, int row, LineRecord& result);
 
 // True when some empty playing cell would score if filled now. Cells are
 // examined column by column, top to bottom; `result` is left holding the
 // evaluation of the last cell examined.
-bool AnyScoringMove(const BoardGrid& board, LineRecord& result);
+bool anyScoringMove(const BoardGrid& board, LineRecord& result);
 
 }  // namespace velmora

@@ -12,15 +12,15 @@ namespace velmora {
 class RandomSource {
 public:
     virtual ~RandomSource() = default;
-    virtual void SeedFromTimeOfDay() = 0;
-    virtual double NextUniform() = 0;
+    virtual void seedFromTimeOfDay() = 0;
+    virtual double nextUniform() = 0;
 };
 
 class TimeSeededRandom : public RandomSource {
 public:
     explicit TimeSeededRandom(const DayClock& clock) : clock_(clock) {}
-    void SeedFromTimeOfDay() override;
-    double NextUniform() override;
+    void seedFromTimeOfDay() override;
+    double nextUniform() override;
 
 private:
     const DayClock& clock_;

@@ -5,7 +5,7 @@
 #include "avi_reader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const velmora::AviReadResult result = velmora::ReadAvi(data, size);
+    const velmora::AviReadResult result = velmora::readAvi(data, size);
     if (result.ok) {
         const auto pixels = std::size_t(result.clip.width) * std::size_t(result.clip.height);
         if (result.clip.frames.empty() || result.clip.microsecondsPerFrame <= 0) {

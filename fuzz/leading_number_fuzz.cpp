@@ -7,7 +7,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
-    const double value = velmora::LeadingNumber(text);
+    const double value = velmora::leadingNumber(text);
     if (std::isnan(value)) {
         std::abort();
     }
@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         spaced += c;
         spaced += ' ';
     }
-    const double again = velmora::LeadingNumber(spaced);
+    const double again = velmora::leadingNumber(spaced);
     if (!(again == value)) {
         std::abort();
     }

@@ -22,11 +22,11 @@ BoardPicture::BoardPicture(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::TabFocus);
 }
 
-QColor BoardPicture::FromBgr(uint32_t colour) {
+QColor BoardPicture::fromBgr(quint32 colour) {
     return QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
 }
 
-void BoardPicture::SetSizeTwips(int width, int height) {
+void BoardPicture::setSizeTwips(int width, int height) {
     widthTwips_ = width;
     heightTwips_ = height;
     const int w = int(std::lround(width / double(kTwipsPerPixel)));
@@ -42,77 +42,95 @@ void BoardPicture::SetSizeTwips(int width, int height) {
     update();
 }
 
-QPointF BoardPicture::ToPixels(double x, double y) const {
+QPointF BoardPicture::toPixels(double x, double y) const {
     return QPointF(x / kTwipsPerPixel, y / kTwipsPerPixel);
 }
 
-void BoardPicture::Paint(const std::function<void(QPainter&)>& draw, const QRectF& twipsBounds) {
-    {
-        QPainter painter(&image_);
-        draw(painter);
-    }
-    const QRectF pixels(ToPixels(twipsBounds.left(), twipsBounds.top()),
-                        ToPixels(twipsBounds.right(), twipsBounds.bottom()));
+void BoardPicture::updateTwips(const QRectF& twipsBounds) {
+    const QRectF pixels(toPixels(twipsBounds.left(), twipsBounds.top()),
+                        toPixels(twipsBounds.right(), twipsBounds.bottom()));
     update(pixels.toAlignedRect().adjusted(-2, -2, 2 + 2 * kFramePixels, 2 + 2 * kFramePixels));
 }
 
-void BoardPicture::Clear() {
+void BoardPicture::clear() {
     image_.fill(kBackground);
     update();
 }
 
-void BoardPicture::Line(double x1, double y1, double x2, double y2, uint32_t colour) {
-    Paint(
-        [&](QPainter& p) {
-            p.setPen(QPen(FromBgr(colour), 1));
-            p.drawLine(ToPixels(x1, y1), ToPixels(x2, y2));
-        },
-        QRectF(QPointF(std::min(x1, x2), std::min(y1, y2)),
-               QPointF(std::max(x1, x2), std::max(y1, y2))));
+void BoardPicture::line(double x1, double y1, double x2, double y2, quint32 colour) {
+    {
+        QPainter painter(&image_);
+        painter.setPen(QPen(fromBgr(colour), 1));
+        painter.drawLine(toPixels(x1, y1), toPixels(x2, y2));
+    }
+    updateTwips(QRectF(QPointF(std::min(x1, x2), std::min(y1, y2)),
+                       QPointF(std::max(x1, x2), std::max(y1, y2))));
 }
 
-void BoardPicture::Arc(double cx, double cy, double radius, double from, double to,
-                       uint32_t colour) {
-    const QRectF box(cx - radius, cy - radius, 2 * radius, 2 * radius);
-    Paint(
-        [&](QPainter& p) {
-            // The circle itself, seen only through the sector of the arc: every
-            // pixel of an arc is a pixel of the full circle, so a later circle
-            // of another colour covers it exactly.
-            const QPointF centre = ToPixels(cx, cy);
-            const double reach = radius / kTwipsPerPixel + 4;
-            const double degrees = 180.0 / M_PI;
-            QPainterPath sector(centre);
-            sector.arcTo(QRectF(centre.x() - reach, centre.y() - reach, 2 * reach, 2 * reach),
-                         from * degrees, (to - from) * degrees);
-            sector.closeSubpath();
-            p.setClipPath(sector);
-            p.setPen(QPen(FromBgr(colour), 1));
-            p.setBrush(Qt::NoBrush);
-            p.drawEllipse(
-                QRectF(ToPixels(box.left(), box.top()), ToPixels(box.right(), box.bottom())));
-        },
-        box);
+const QVector<QPoint>& BoardPicture::outline(double cx, double cy, double radius) {
+    const QRectF box(toPixels(cx - radius, cy - radius), toPixels(cx + radius, cy + radius));
+    if (box == outlineBox_) {
+        return outline_;  // a mark is drawn arc after arc on the same circle
+    }
+    // The circle rasterised once, on its own, and read back pixel by pixel.
+    const QRect bounds = box.toAlignedRect().adjusted(-2, -2, 2, 2);
+    QImage scratch(bounds.size(), QImage::Format_ARGB32_Premultiplied);
+    scratch.fill(Qt::transparent);
+    {
+        QPainter painter(&scratch);
+        painter.translate(-bounds.topLeft());
+        painter.setPen(QPen(Qt::black, 1));
+        painter.drawEllipse(box);
+    }
+    outline_.clear();
+    for (int y = 0; y < scratch.height(); ++y) {
+        for (int x = 0; x < scratch.width(); ++x) {
+            if (qAlpha(scratch.pixel(x, y)) != 0) {
+                outline_.append(bounds.topLeft() + QPoint(x, y));
+            }
+        }
+    }
+    outlineBox_ = box;
+    return outline_;
 }
 
-void BoardPicture::Circle(double cx, double cy, double radius, uint32_t colour) {
-    const QRectF box(cx - radius, cy - radius, 2 * radius, 2 * radius);
-    Paint(
-        [&](QPainter& p) {
-            p.setPen(QPen(FromBgr(colour), 1));
-            p.setBrush(Qt::NoBrush);
-            p.drawEllipse(
-                QRectF(ToPixels(box.left(), box.top()), ToPixels(box.right(), box.bottom())));
-        },
-        box);
+void BoardPicture::arc(double cx, double cy, double radius, double from, double to,
+                       quint32 colour) {
+    // The pixels of the full circle that lie in the arc's sector: a later
+    // circle of another colour covers them exactly.
+    const QPointF centre = toPixels(cx, cy);
+    const QRgb rgb = fromBgr(colour).rgb();
+    for (const QPoint& pixel : outline(cx, cy, radius)) {
+        double angle = std::atan2(centre.y() - (pixel.y() + 0.5), (pixel.x() + 0.5) - centre.x());
+        if (angle < 0) {
+            angle += 2 * M_PI;
+        }
+        if (angle >= from && angle <= to && image_.valid(pixel)) {
+            image_.setPixel(pixel, rgb);
+        }
+    }
+    updateTwips(QRectF(cx - radius, cy - radius, 2 * radius, 2 * radius));
+}
+
+void BoardPicture::circle(double cx, double cy, double radius, quint32 colour) {
+    const QRgb rgb = fromBgr(colour).rgb();
+    for (const QPoint& pixel : outline(cx, cy, radius)) {
+        if (image_.valid(pixel)) {
+            image_.setPixel(pixel, rgb);
+        }
+    }
+    updateTwips(QRectF(cx - radius, cy - radius, 2 * radius, 2 * radius));
 }
 
 void BoardPicture::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.setClipRegion(event->region());
     painter.drawImage(kFramePixels, kFramePixels, image_);
-    // The sunken frame, drawn over the edge of the picture.
     const QRect r = rect();
+    if (r.adjusted(kFramePixels, kFramePixels, -kFramePixels, -kFramePixels)
+            .contains(event->rect())) {
+        return;  // the frame is untouched
+    }
+    // The sunken frame, drawn over the edge of the picture.
     painter.setPen(QColor(128, 128, 128));
     painter.drawLine(r.topLeft(), r.topRight());
     painter.drawLine(r.topLeft(), r.bottomLeft());
@@ -143,7 +161,7 @@ void BoardPicture::mousePressEvent(QMouseEvent* event) {
             return;
     }
     const QPointF inside = event->position() - QPointF(kFramePixels, kFramePixels);
-    emit MouseDown(button, inside.x() * kTwipsPerPixel, inside.y() * kTwipsPerPixel);
+    emit pressed(button, inside.x() * kTwipsPerPixel, inside.y() * kTwipsPerPixel);
 }
 
 }  // namespace velmora

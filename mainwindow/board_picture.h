@@ -11,7 +11,7 @@ namespace velmora {
 // a pixel) into one persistent image, which paintEvent only copies: what was
 // drawn survives covering, minimising and restoring, and nothing is ever
 // redrawn from the game state. The origin is the top-left corner inside the
-// sunken frame; the box's outer size is what WidthTwips and HeightTwips give.
+// sunken frame; the box's outer size is what widthTwips and heightTwips give.
 class BoardPicture : public QWidget {
     Q_OBJECT
 
@@ -20,35 +20,38 @@ public:
 
     explicit BoardPicture(QWidget* parent = nullptr);
 
-    void SetSizeTwips(int width, int height);
-    int WidthTwips() const { return widthTwips_; }
-    int HeightTwips() const { return heightTwips_; }
+    void setSizeTwips(int width, int height);
+    int widthTwips() const { return widthTwips_; }
+    int heightTwips() const { return heightTwips_; }
 
     // Colours are 0x00BBGGRR, blue in the high byte.
-    void Clear();
-    void Line(double x1, double y1, double x2, double y2, uint32_t colour);
+    void clear();
+    void line(double x1, double y1, double x2, double y2, quint32 colour);
     // The outline from angle `from` to `to`, radians counter-clockwise from 3 o'clock.
-    void Arc(double cx, double cy, double radius, double from, double to, uint32_t colour);
-    void Circle(double cx, double cy, double radius, uint32_t colour);
+    void arc(double cx, double cy, double radius, double from, double to, quint32 colour);
+    void circle(double cx, double cy, double radius, quint32 colour);
 
-    const QImage& Image() const { return image_; }
+    const QImage& image() const { return image_; }
 
-    static QColor FromBgr(uint32_t colour);
-    uint32_t ForeColour() const { return 0x000000; }
+    static QColor fromBgr(quint32 colour);
 
 signals:
     // button: 1 left, 2 right, 4 middle; x and y in twips.
-    void MouseDown(int button, double x, double y);
+    void pressed(int button, double x, double y);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    QPointF ToPixels(double x, double y) const;
-    void Paint(const std::function<void(QPainter&)>& draw, const QRectF& twipsBounds);
+    QPointF toPixels(double x, double y) const;
+    void updateTwips(const QRectF& twipsBounds);
+    // The pixels of the circle's 1-pixel outline, in image coordinates.
+    const QVector<QPoint>& outline(double cx, double cy, double radius);
 
     QImage image_;
+    QRectF outlineBox_;
+    QVector<QPoint> outline_;
     int widthTwips_ = 0;
     int heightTwips_ = 0;
 };

@@ -5,7 +5,7 @@
 
 namespace velmora {
 
-Dialogs::Answer QtDialogs::MessageBox(const QString& text, const QString& title, Buttons buttons,
+Dialogs::Answer QtDialogs::messageBox(const QString& text, const QString& title, Buttons buttons,
                                       Icon icon, Answer defaultAnswer) {
     QMessageBox box(parent_);
     box.setWindowTitle(title);
@@ -33,7 +33,7 @@ Dialogs::Answer QtDialogs::MessageBox(const QString& text, const QString& title,
     return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
-QString QtDialogs::InputBox(const QString& prompt, const QString& title,
+QString QtDialogs::inputBox(const QString& prompt, const QString& title,
                             const QString& defaultText) {
     bool accepted = false;
     const QString text =

@@ -16,20 +16,20 @@ public:
 
     virtual ~Dialogs() = default;
     // `defaultAnswer` is the button that Enter presses.
-    virtual Answer MessageBox(const QString& text, const QString& title, Buttons buttons, Icon icon,
+    virtual Answer messageBox(const QString& text, const QString& title, Buttons buttons, Icon icon,
                               Answer defaultAnswer) = 0;
     // The text typed, or an empty text when the user cancels.
-    virtual QString InputBox(const QString& prompt, const QString& title,
+    virtual QString inputBox(const QString& prompt, const QString& title,
                              const QString& defaultText) = 0;
 };
 
 // The real boxes, centred on `parent` while it is set.
 class QtDialogs : public Dialogs {
 public:
-    void SetParent(QWidget* parent) { parent_ = parent; }
-    Answer MessageBox(const QString& text, const QString& title, Buttons buttons, Icon icon,
+    void setParent(QWidget* parent) { parent_ = parent; }
+    Answer messageBox(const QString& text, const QString& title, Buttons buttons, Icon icon,
                       Answer defaultAnswer) override;
-    QString InputBox(const QString& prompt, const QString& title,
+    QString inputBox(const QString& prompt, const QString& title,
                      const QString& defaultText) override;
 
 private:

@@ -4,7 +4,7 @@
 
 namespace velmora {
 
-bool DesktopLinkOpener::Open(const QUrl& url) {
+bool DesktopLinkOpener::open(const QUrl& url) {
     return QDesktopServices::openUrl(url);
 }
 

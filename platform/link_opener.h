@@ -9,14 +9,14 @@ class LinkOpener {
 public:
     virtual ~LinkOpener() = default;
     // False when nothing could be started.
-    virtual bool Open(const QUrl& url) = 0;
+    virtual bool open(const QUrl& url) = 0;
 };
 
 // The desktop's own handler, started directly with the link as its one
 // argument: no shell sees the text, so none of it can run as a command.
 class DesktopLinkOpener : public LinkOpener {
 public:
-    bool Open(const QUrl& url) override;
+    bool open(const QUrl& url) override;
 };
 
 }  // namespace velmora

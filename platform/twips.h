@@ -11,17 +11,17 @@ namespace velmora {
 
 constexpr int kTwipsPerPixel = 15;
 
-inline int Pixels(double twips) {
+inline int pixels(double twips) {
     return int(std::lround(twips / kTwipsPerPixel));
 }
 
 // Left, top, width and height in twips.
-inline void PlaceInTwips(QWidget* widget, int left, int top, int width, int height) {
-    widget->setGeometry(Pixels(left), Pixels(top), Pixels(width), Pixels(height));
+inline void placeInTwips(QWidget* widget, int left, int top, int width, int height) {
+    widget->setGeometry(pixels(left), pixels(top), pixels(width), pixels(height));
 }
 
 // The dialog font the layouts were made for, or the nearest face installed.
-inline QFont DialogFont(double points) {
+inline QFont dialogFont(double points) {
     QFont font;
     font.setFamilies({"MS Sans Serif", "Liberation Sans", "Arial", "DejaVu Sans"});
     font.setPointSizeF(points);

@@ -6,8 +6,6 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
-#include "dialogs.h"
-
 namespace velmora {
 
 namespace {
@@ -17,7 +15,7 @@ struct ErrorText {
     const char* description;
 };
 
-ErrorText Describe(QAbstractSocket::SocketError error) {
+ErrorText describe(QAbstractSocket::SocketError error) {
     switch (error) {
         case QAbstractSocket::ConnectionRefusedError:
             return {10061, "Connection is forcefully rejected"};
@@ -38,14 +36,14 @@ ErrorText Describe(QAbstractSocket::SocketError error) {
 
 }  // namespace
 
-WinSock::WinSock(Dialogs& dialogs, QObject* parent) : QObject(parent), dialogs_(dialogs) {}
+WinSock::WinSock(QObject* parent) : QObject(parent) {}
 
 WinSock::~WinSock() {
-    Close();
+    close();
     qDeleteAll(pending_);
 }
 
-void WinSock::Post(void (WinSock::*member)()) {
+void WinSock::post(void (WinSock::*member)()) {
     const quint64 generation = generation_;
     QMetaObject::invokeMethod(
         this,
@@ -57,7 +55,7 @@ void WinSock::Post(void (WinSock::*member)()) {
         Qt::QueuedConnection);
 }
 
-void WinSock::Close() {
+void WinSock::close() {
     ++generation_;
     arrivalScheduled_ = false;
     if (server_ != nullptr) {
@@ -65,18 +63,18 @@ void WinSock::Close() {
         server_->deleteLater();
         server_ = nullptr;
     }
-    DropConnection();
+    dropConnection();
     state_ = 0;
 }
 
-void WinSock::DropConnection() {
+void WinSock::dropConnection() {
     if (connection_ == nullptr) {
         return;
     }
     QTcpSocket* socket = connection_;
     connection_ = nullptr;
     socket->disconnect(this);
-    // A graceful close: what SendData wrote just before still goes out.
+    // A graceful close: what sendData wrote just before still goes out.
     if (socket->state() == QAbstractSocket::UnconnectedState) {
         socket->deleteLater();
     } else {
@@ -85,7 +83,7 @@ void WinSock::DropConnection() {
     }
 }
 
-quint16 WinSock::LocalPort() const {
+quint16 WinSock::localPort() const {
     if (server_ != nullptr && server_->isListening()) {
         return server_->serverPort();
     }
@@ -95,8 +93,8 @@ quint16 WinSock::LocalPort() const {
     return localPort_;
 }
 
-void WinSock::Listen() {
-    Close();
+void WinSock::listen() {
+    close();
     server_ = new QTcpServer(this);
     if (!server_->listen(QHostAddress::Any, localPort_)) {
         server_->deleteLater();
@@ -104,11 +102,11 @@ void WinSock::Listen() {
         state_ = 9;
         return;
     }
-    connect(server_, &QTcpServer::newConnection, this, &WinSock::OnNewConnection);
+    connect(server_, &QTcpServer::newConnection, this, &WinSock::onNewConnection);
     state_ = 2;
 }
 
-void WinSock::OnNewConnection() {
+void WinSock::onNewConnection() {
     while (server_ != nullptr && server_->hasPendingConnections()) {
         QTcpSocket* socket = server_->nextPendingConnection();
         socket->setParent(this);
@@ -121,7 +119,7 @@ void WinSock::OnNewConnection() {
         QMetaObject::invokeMethod(
             this,
             [this, id] {
-                emit ConnectionRequest(id);
+                emit connectionRequest(id);
                 if (QTcpSocket* refused = pending_.take(id)) {
                     refused->abort();
                     refused->deleteLater();
@@ -134,24 +132,24 @@ void WinSock::OnNewConnection() {
     }
 }
 
-void WinSock::Accept(int requestId) {
+void WinSock::accept(int requestId) {
     QTcpSocket* socket = pending_.take(requestId);
     if (socket == nullptr) {
         return;
     }
-    Close();
-    AdoptConnection(socket);
+    close();
+    adoptConnection(socket);
     state_ = 7;
     if (socket->state() != QAbstractSocket::ConnectedState) {
-        OnDisconnected();
+        onDisconnected();
     }
     if (socket->bytesAvailable() > 0) {
-        ScheduleArrival();
+        scheduleArrival();
     }
 }
 
-void WinSock::Connect(const QString& remoteHost, quint16 remotePort) {
-    Close();
+void WinSock::connectTo(const QString& remoteHost, quint16 remotePort) {
+    close();
     auto* socket = new QTcpSocket(this);
     socket->setReadBufferSize(kReadBufferBytes);
     // Address reuse lets a new call bind the port of a connection that is only
@@ -162,99 +160,97 @@ void WinSock::Connect(const QString& remoteHost, quint16 remotePort) {
         state_ = 1;
         return;
     }
-    AdoptConnection(socket);
+    adoptConnection(socket);
     connect(socket, &QTcpSocket::connected, this, [this] {
         state_ = 7;
-        Post(&WinSock::DeliverConnect);
+        post(&WinSock::deliverConnect);
     });
     state_ = 6;
     socket->connectToHost(remoteHost, remotePort);
 }
 
-void WinSock::AdoptConnection(QTcpSocket* socket) {
+void WinSock::adoptConnection(QTcpSocket* socket) {
     connection_ = socket;
-    connect(socket, &QTcpSocket::readyRead, this, &WinSock::ScheduleArrival);
-    connect(socket, &QTcpSocket::errorOccurred, this, &WinSock::OnSocketError);
-    connect(socket, &QTcpSocket::disconnected, this, &WinSock::OnDisconnected);
+    connect(socket, &QTcpSocket::readyRead, this, &WinSock::scheduleArrival);
+    connect(socket, &QTcpSocket::errorOccurred, this, &WinSock::onSocketError);
+    connect(socket, &QTcpSocket::disconnected, this, &WinSock::onDisconnected);
 }
 
-void WinSock::OnSocketError() {
+void WinSock::onSocketError() {
     if (connection_ == nullptr || connection_->error() == QAbstractSocket::RemoteHostClosedError) {
-        return;  // the close itself is reported by OnDisconnected
+        return;  // the close itself is reported by onDisconnected
     }
-    const ErrorText text = Describe(connection_->error());
+    const ErrorText text = describe(connection_->error());
     errorNumber_ = text.number;
     errorDescription_ = QString::fromLatin1(text.description);
     state_ = 9;
-    Post(&WinSock::DeliverError);
+    post(&WinSock::deliverError);
 }
 
-void WinSock::OnDisconnected() {
+void WinSock::onDisconnected() {
     if (state_ == 7) {
         state_ = 8;
-        Post(&WinSock::DeliverClose);
+        post(&WinSock::deliverClose);
     }
 }
 
-void WinSock::ScheduleArrival() {
+void WinSock::scheduleArrival() {
     if (arrivalScheduled_) {
         return;
     }
     arrivalScheduled_ = true;
-    Post(&WinSock::DeliverArrival);
+    post(&WinSock::deliverArrival);
 }
 
-void WinSock::DeliverArrival() {
+void WinSock::deliverArrival() {
     arrivalScheduled_ = false;
     if (connection_ == nullptr || connection_->bytesAvailable() == 0) {
         return;
     }
     const quint64 generation = generation_;
     readDuringArrival_ = false;
-    emit DataArrival(connection_->bytesAvailable());
+    emit dataArrival(connection_->bytesAvailable());
     const bool handlerRead = readDuringArrival_;
     // Bytes that came while the handler ran, and that Qt will not announce
     // again, get their own event. A handler that read nothing is not pressed.
     if (generation == generation_ && handlerRead && connection_ != nullptr &&
         connection_->bytesAvailable() > 0) {
-        ScheduleArrival();
+        scheduleArrival();
     }
 }
 
-void WinSock::DeliverConnect() {
-    emit ConnectEvent();
+void WinSock::deliverConnect() {
+    emit connected();
 }
 
-void WinSock::DeliverClose() {
-    emit CloseEvent();
+void WinSock::deliverClose() {
+    emit closed();
 }
 
-void WinSock::DeliverError() {
+void WinSock::deliverError() {
     const int number = errorNumber_;
     const QString description = errorDescription_;
-    emit Error(number, description);
-    dialogs_.MessageBox(description, QString(), Dialogs::Buttons::Ok, Dialogs::Icon::Critical,
-                        Dialogs::Answer::Ok);
+    emit error(number, description);
 }
 
-void WinSock::SendData(const QString& text) {
+void WinSock::sendData(const QByteArray& bytes) {
     if (connection_ == nullptr || state_ != 7) {
         return;
     }
-    connection_->write(text.toLatin1());
+    connection_->write(bytes);
     // Handed to the system at once, so a close or exit right after loses nothing.
     connection_->flush();
 }
 
-QString WinSock::GetData() {
+QByteArray WinSock::getData() {
     readDuringArrival_ = true;
     if (connection_ == nullptr) {
-        return QString();
+        return QByteArray();
     }
-    return QString::fromLatin1(connection_->readAll());
+    return connection_->read(kReadBufferBytes);
 }
 
-QString WinSock::LocalIP() const {
+QString WinSock::localIp() const {
     for (const QHostAddress& address : QNetworkInterface::allAddresses()) {
         if (address.protocol() == QAbstractSocket::IPv4Protocol && !address.isLoopback()) {
             return address.toString();

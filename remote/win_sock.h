@@ -10,8 +10,6 @@ class QTcpSocket;
 
 namespace velmora {
 
-class Dialogs;
-
 // One TCP socket that either listens for one caller or holds one connection,
 // with the ten states the game reads:
 //   0 closed, 1 open (a connection attempt that could not bind its local
@@ -20,66 +18,66 @@ class Dialogs;
 //
 // Events are raised from the event loop, never from inside Qt's own signals,
 // so a handler may run a nested event loop (the board's pauses do) and still
-// be handed every later arrival, close and error. When a DataArrival handler
-// that read the data returns with more bytes waiting, another DataArrival
+// be handed every later arrival, close and error. When a dataArrival handler
+// that read the data returns with more bytes waiting, another dataArrival
 // follows; no byte is left unread while the connection is open.
 class WinSock : public QObject {
     Q_OBJECT
 
 public:
-    // The component shows its own error boxes through `dialogs`.
-    explicit WinSock(Dialogs& dialogs, QObject* parent = nullptr);
+    explicit WinSock(QObject* parent = nullptr);
     ~WinSock() override;
 
-    // What one DataArrival can hand over at most: a peer that floods the
+    // What one dataArrival can hand over at most: a peer that floods the
     // connection is read in bounded pieces.
     static constexpr qint64 kReadBufferBytes = 64 * 1024;
 
-    int State() const { return state_; }
+    int state() const { return state_; }
 
     // Ends any connection or listener. Requests not yet accepted survive until
-    // their ConnectionRequest handler has returned, so it can Close and Accept.
-    void Close();
+    // their connectionRequest handler has returned, so it can Close and Accept.
+    void close();
 
     // The port the next Listen or Connect binds; 0 lets the system choose.
     // Read back, it is the port actually bound while listening or connected.
-    void SetLocalPort(quint16 port) { localPort_ = port; }
-    quint16 LocalPort() const;
+    void setLocalPort(quint16 port) { localPort_ = port; }
+    quint16 localPort() const;
 
-    void Listen();
-    // Binds LocalPort (reusable while an earlier connection is in TIME_WAIT)
+    void listen();
+    // Binds localPort (reusable while an earlier connection is in TIME_WAIT)
     // and starts the attempt: state 6, or 1 when the port cannot be bound.
-    void Connect(const QString& remoteHost, quint16 remotePort);
-    void Accept(int requestId);
+    void connectTo(const QString& remoteHost, quint16 remotePort);
+    void accept(int requestId);
 
-    // One byte per character, ISO 8859-1; a character outside it goes as '?'.
-    void SendData(const QString& text);
-    // Every byte waiting, decoded the same way.
-    QString GetData();
+    // The bytes as they are, sent at once; nothing while not connected.
+    void sendData(const QByteArray& bytes);
+    // Every byte waiting, up to kReadBufferBytes.
+    QByteArray getData();
 
-    QString LocalIP() const;
+    QString localIp() const;
 
 signals:
-    void ConnectionRequest(int requestId);
-    void ConnectEvent();
-    void DataArrival(qint64 bytesTotal);
-    void CloseEvent();
-    void Error(int number, const QString& description);
+    void connectionRequest(int requestId);
+    void connected();
+    void dataArrival(qint64 bytesTotal);
+    void closed();
+    // A failed connection. The component shows nothing itself: the handler
+    // decides what the user sees.
+    void error(int number, const QString& description);
 
 private:
-    void AdoptConnection(QTcpSocket* socket);
-    void DropConnection();
-    void Post(void (WinSock::*member)());
-    void OnNewConnection();
-    void OnSocketError();
-    void OnDisconnected();
-    void ScheduleArrival();
-    void DeliverArrival();
-    void DeliverConnect();
-    void DeliverClose();
-    void DeliverError();
+    void adoptConnection(QTcpSocket* socket);
+    void dropConnection();
+    void post(void (WinSock::*member)());
+    void onNewConnection();
+    void onSocketError();
+    void onDisconnected();
+    void scheduleArrival();
+    void deliverArrival();
+    void deliverConnect();
+    void deliverClose();
+    void deliverError();
 
-    Dialogs& dialogs_;
     int state_ = 0;
     quint16 localPort_ = 0;
     QTcpServer* server_ = nullptr;

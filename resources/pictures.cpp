@@ -20,7 +20,7 @@ const QColor kCyan(0, 255, 255);
 const QColor kGrey(128, 128, 128);
 const QColor kSilver(192, 192, 192);
 
-QImage Blank(int side) {
+QImage blank(int side) {
     QImage image(side, side, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     return image;
@@ -28,8 +28,8 @@ QImage Blank(int side) {
 
 }  // namespace
 
-QImage MainWindowIconImage() {
-    QImage image = Blank(16);
+QImage mainWindowIconImage() {
+    QImage image = blank(16);
     QPainter p(&image);
     p.setPen(Qt::NoPen);
     p.setBrush(kYellow);
@@ -46,15 +46,15 @@ QImage MainWindowIconImage() {
     return image;
 }
 
-QIcon MainWindowIcon() {
-    return QIcon(QPixmap::fromImage(MainWindowIconImage()));
+QIcon mainWindowIcon() {
+    return QIcon(QPixmap::fromImage(mainWindowIconImage()));
 }
 
 namespace {
 
 // A round face with a black outline, two eyes and the mouth of `mood`.
-QImage DrawFace(const QColor& skin, Face mood) {
-    QImage image = Blank(32);
+QImage drawFace(const QColor& skin, Face mood) {
+    QImage image = blank(32);
     QPainter p(&image);
     p.setPen(QPen(kBlack, 2));
     p.setBrush(skin);
@@ -81,12 +81,12 @@ QImage DrawFace(const QColor& skin, Face mood) {
 
 }  // namespace
 
-QImage FaceImage(Face face) {
-    return DrawFace(face == Face::Win ? kCyan : face == Face::Lost ? kGrey : kSilver, face);
+QImage faceImage(Face face) {
+    return drawFace(face == Face::Win ? kCyan : face == Face::Lost ? kGrey : kSilver, face);
 }
 
-QImage EmblemImage() {
-    QImage image = Blank(32);
+QImage emblemImage() {
+    QImage image = blank(32);
     QPainter p(&image);
     const QColor olive(128, 128, 0);
     p.setPen(QPen(kBlack, 1));
@@ -111,8 +111,8 @@ QImage EmblemImage() {
     return image;
 }
 
-QImage AboutIconImage() {
-    QImage image = Blank(32);
+QImage aboutIconImage() {
+    QImage image = blank(32);
     QPainter p(&image);
     p.setPen(QPen(kBlue, 1));
     p.setBrush(Qt::NoBrush);
@@ -131,7 +131,7 @@ QImage AboutIconImage() {
     return image;
 }
 
-QImage MakerLogoImage() {
+QImage makerLogoImage() {
     QImage image(150, 33, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter p(&image);
@@ -159,7 +159,7 @@ QImage MakerLogoImage() {
     return image;
 }
 
-QImage SplashBackgroundImage() {
+QImage splashBackgroundImage() {
     QImage image(317, 221, QImage::Format_RGB32);
     const QColor top(255, 255, 0);
     const QColor bottom(155, 195, 245);  // a light cornflower blue
@@ -174,11 +174,11 @@ QImage SplashBackgroundImage() {
     return image;
 }
 
-QImage SmileCursorImage() {
-    return DrawFace(kYellow, Face::Win);
+QImage smileCursorImage() {
+    return drawFace(kYellow, Face::Win);
 }
 
-QImage PointingHandImage() {
+QImage pointingHandImage() {
     // '#' outline (black), '.' inside (white); the index finger points up
     // from the hot spot at column 5, row 0.
     static const char* const rows[] = {
@@ -188,7 +188,7 @@ QImage PointingHandImage() {
         "  #............#", "  #...........# ", "   #..........# ", "   #.........#  ",
         "    #........#  ", "    ##########  ",
     };
-    QImage image = Blank(32);
+    QImage image = blank(32);
     for (int y = 0; y < int(std::size(rows)); ++y) {
         for (int x = 0; rows[y][x] != '\0'; ++x) {
             if (rows[y][x] == '#') {
@@ -201,12 +201,12 @@ QImage PointingHandImage() {
     return image;
 }
 
-QCursor SmileCursor() {
-    return QCursor(QPixmap::fromImage(SmileCursorImage()), 15, 15);
+QCursor smileCursor() {
+    return QCursor(QPixmap::fromImage(smileCursorImage()), 15, 15);
 }
 
-QCursor PointingHandCursor() {
-    return QCursor(QPixmap::fromImage(PointingHandImage()), 5, 0);
+QCursor pointingHandCursor() {
+    return QCursor(QPixmap::fromImage(pointingHandImage()), 5, 0);
 }
 
 }  // namespace velmora

@@ -12,27 +12,27 @@ namespace velmora {
 enum class Face { Win, Lost, Level };
 
 // 16 x 16: a yellow disc bearing a red figure 8 and a blue figure 1.
-QImage MainWindowIconImage();
-QIcon MainWindowIcon();
+QImage mainWindowIconImage();
+QIcon mainWindowIcon();
 
 // 32 x 32 end-of-game faces with a black outline and transparent corners:
 // cyan and smiling, grey and frowning, silver with a straight mouth.
-QImage FaceImage(Face face);
+QImage faceImage(Face face);
 
 // 32 x 32: the product emblem, a cat's head.
-QImage EmblemImage();
+QImage emblemImage();
 // 32 x 32: the about box's icon, a blue outline of bricks in a stepped pyramid.
-QImage AboutIconImage();
+QImage aboutIconImage();
 // 150 x 33: the maker's logo, a kestrel's wing beside the word KESTRANE.
-QImage MakerLogoImage();
+QImage makerLogoImage();
 // 317 x 221: the splash background, pure yellow at the top fading to light
 // cornflower blue at the bottom.
-QImage SplashBackgroundImage();
+QImage splashBackgroundImage();
 // 32 x 32 pointers: a yellow smiling face (hot spot in the middle), and a
 // two-colour pointing hand whose fingertip, at (5, 0), is the hot spot.
-QImage SmileCursorImage();
-QImage PointingHandImage();
-QCursor SmileCursor();
-QCursor PointingHandCursor();
+QImage smileCursorImage();
+QImage pointingHandImage();
+QCursor smileCursor();
+QCursor pointingHandCursor();
 
 }  // namespace velmora

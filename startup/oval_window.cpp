@@ -11,29 +11,29 @@ namespace velmora {
 namespace {
 
 int Round(double value) {
-    return int(RoundHalfEven(value));
+    return int(roundHalfEven(value));
 }
 
 }  // namespace
 
-OvalBounds OvalWindowBounds(int width, int height, int dx, int dy, double tx, double ty) {
+OvalBounds ovalWindowBounds(int width, int height, int dx, int dy, double tx, double ty) {
     return {Round(-dx / tx), Round(-dy / ty), Round((width + dx) / tx), Round((height + dy) / ty)};
 }
 
-double TwipsPerPixelX(const QWidget* widget) {
+double twipsPerPixelX(const QWidget* widget) {
     return 1440.0 / widget->logicalDpiX();
 }
 
-double TwipsPerPixelY(const QWidget* widget) {
+double twipsPerPixelY(const QWidget* widget) {
     return 1440.0 / widget->logicalDpiY();
 }
 
-void MakeOvalWindow(QWidget* window, int dx, int dy) {
-    const double tx = TwipsPerPixelX(window);
-    const double ty = TwipsPerPixelY(window);
+void makeOvalWindow(QWidget* window, int dx, int dy) {
+    const double tx = twipsPerPixelX(window);
+    const double ty = twipsPerPixelY(window);
     const int width = int(window->frameGeometry().width() * tx);
     const int height = int(window->frameGeometry().height() * ty);
-    const OvalBounds b = OvalWindowBounds(width, height, dx, dy, tx, ty);
+    const OvalBounds b = ovalWindowBounds(width, height, dx, dy, tx, ty);
     window->setMask(
         QRegion(QRect(QPoint(b.left, b.top), QPoint(b.right - 1, b.bottom - 1)), QRegion::Ellipse));
 }

@@ -18,14 +18,14 @@ struct OvalBounds {
     int right;
     int bottom;
 };
-OvalBounds OvalWindowBounds(int width, int height, int dx, int dy, double tx, double ty);
+OvalBounds ovalWindowBounds(int width, int height, int dx, int dy, double tx, double ty);
 
 // Gives `window` that elliptic outline at the screen's twips per pixel.
 // Outside the ellipse nothing is painted and clicks pass through.
-void MakeOvalWindow(QWidget* window, int dx, int dy);
+void makeOvalWindow(QWidget* window, int dx, int dy);
 
 // Twips per pixel of the screen the widget is on, across and down.
-double TwipsPerPixelX(const QWidget* widget);
-double TwipsPerPixelY(const QWidget* widget);
+double twipsPerPixelX(const QWidget* widget);
+double twipsPerPixelY(const QWidget* widget);
 
 }  // namespace velmora

@@ -18,7 +18,7 @@ namespace velmora {
 
 namespace {
 
-QFont Font(QStringList families, double points, int weight) {
+QFont makeFont(QStringList families, double points, int weight) {
     QFont font;
     font.setFamilies(families);
     font.setPointSizeF(points);
@@ -26,7 +26,7 @@ QFont Font(QStringList families, double points, int weight) {
     return font;
 }
 
-QLabel* Label(QWidget* parent, const char* name, const QString& text, const QFont& font,
+QLabel* label(QWidget* parent, const char* name, const QString& text, const QFont& font,
               const QColor& colour) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
@@ -38,92 +38,92 @@ QLabel* Label(QWidget* parent, const char* name, const QString& text, const QFon
     return label;
 }
 
-QColor ActiveTitleBarColour(const QWidget* widget) {
+QColor activeTitleBarColour(const QWidget* widget) {
     return widget->palette().color(QPalette::Active, QPalette::Highlight);
 }
 
 }  // namespace
 
-SplashScreen::SplashScreen(std::function<QWidget*()> mainWindow, QString programFolder,
+SplashScreen::SplashScreen(std::function<QWidget*()> mainWindow, QStringList clipFolders,
                            QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
       mainWindow_(std::move(mainWindow)),
-      programFolder_(std::move(programFolder)) {
+      clipFolders_(std::move(clipFolders)) {
     setObjectName("frmStart");
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowIcon(QIcon(QPixmap::fromImage(EmblemImage())));
-    setCursor(SmileCursor());
+    setWindowIcon(QIcon(QPixmap::fromImage(emblemImage())));
+    setCursor(smileCursor());
 
-    lblVersion =
-        Label(this, "lblVersion", "Version",
-              Font({"Times New Roman", "Liberation Serif"}, 12, QFont::Bold), QColor(0, 0, 128));
-    PlaceInTwips(lblVersion, 1320, 2320, 1965, 285);
-    lblWebCat = Label(this, "lblWebCat", identity::kTitle,
-                      Font({"Matura MT Script Capitals", "Dancing Script"}, 21.75, 600),
-                      ActiveTitleBarColour(this));
-    PlaceInTwips(lblWebCat, 360, 1200, 4005, 585);
-    lblName =
-        Label(this, "lblName", "Quendle", Font({"Arial", "Liberation Sans"}, 18, QFont::Normal),
+    version_ =
+        label(this, "lblVersion", "Version",
+              makeFont({"Times New Roman", "Liberation Serif"}, 12, QFont::Bold), QColor(0, 0, 128));
+    placeInTwips(version_, 1320, 2320, 1965, 285);
+    QLabel* product = label(this, "lblWebCat", identity::kTitle,
+                            makeFont({"Matura MT Script Capitals", "Dancing Script"}, 21.75, 600),
+                            activeTitleBarColour(this));
+    placeInTwips(product, 360, 1200, 4005, 585);
+    QLabel* productLine =
+        label(this, "lblName", "Quendle", makeFont({"Arial", "Liberation Sans"}, 18, QFont::Normal),
               palette().color(QPalette::WindowText));
-    PlaceInTwips(lblName, 1080, 1800, 2325, 405);
+    placeInTwips(productLine, 1080, 1800, 2325, 405);
 
-    ImageKestrane = new QLabel(this);
-    ImageKestrane->setObjectName("ImageKestrane");
-    ImageKestrane->setPixmap(QPixmap::fromImage(MakerLogoImage()));
-    PlaceInTwips(ImageKestrane, 1480, 540, 2250, 495);
-    ImgCat = new QLabel(this);
-    ImgCat->setObjectName("ImgCat");
-    ImgCat->setPixmap(QPixmap::fromImage(EmblemImage()));
-    PlaceInTwips(ImgCat, 3480, 1920, 480, 480);
+    auto* maker = new QLabel(this);
+    maker->setObjectName("ImageKestrane");
+    maker->setPixmap(QPixmap::fromImage(makerLogoImage()));
+    placeInTwips(maker, 1480, 540, 2250, 495);
+    auto* emblem = new QLabel(this);
+    emblem->setObjectName("ImgCat");
+    emblem->setPixmap(QPixmap::fromImage(emblemImage()));
+    placeInTwips(emblem, 3480, 1920, 480, 480);
     // Created after the maker's logo: the animation covers the logo's left edge.
-    AniLogo = new ClipControl(this);
-    AniLogo->setObjectName("AniLogo");
-    AniLogo->SetBackground(QColor(213, 227, 70));
-    AniLogo->SetAutoPlay(true);
-    PlaceInTwips(AniLogo, 960, 420, 615, 615);
+    logo_ = new ClipControl(this);
+    logo_->setObjectName("AniLogo");
+    logo_->setBackground(QColor(213, 227, 70));
+    logo_->setAutoPlay(true);
+    placeInTwips(logo_, 960, 420, 615, 615);
 
-    for (QWidget* control : {static_cast<QWidget*>(lblVersion), static_cast<QWidget*>(lblWebCat),
-                             static_cast<QWidget*>(lblName), static_cast<QWidget*>(AniLogo),
-                             static_cast<QWidget*>(ImgCat), static_cast<QWidget*>(ImageKestrane)}) {
+    for (QWidget* control : {static_cast<QWidget*>(version_), static_cast<QWidget*>(product),
+                             static_cast<QWidget*>(productLine), static_cast<QWidget*>(logo_),
+                             static_cast<QWidget*>(emblem), static_cast<QWidget*>(maker)}) {
         control->installEventFilter(this);
     }
 
-    Timer1.setSingleShot(false);
-    Timer1.setInterval(8000);
-    connect(&Timer1, &QTimer::timeout, this, &SplashScreen::Timer1_Timer);
-    Form_Load();
+    timer_ = new QTimer(this);
+    timer_->setObjectName("Timer1");
+    timer_->setInterval(8000);
+    connect(timer_, &QTimer::timeout, this, &SplashScreen::handOver);
+    load();
 }
 
-void SplashScreen::Form_Load() {
-    setFixedSize(Pixels(4800), Pixels(3200));
-    MakeOvalWindow(this, -60, -60);
+void SplashScreen::load() {
+    setFixedSize(pixels(4800), pixels(3200));
+    makeOvalWindow(this, -60, -60);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
-    Timer1.start();
+    timer_->start();
 }
 
 void SplashScreen::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    QTimer::singleShot(0, this, &SplashScreen::Form_Activate);
+    QTimer::singleShot(0, this, &SplashScreen::activate);
 }
 
-void SplashScreen::Form_Activate() {
+void SplashScreen::activate() {
     if (activated_) {
         return;
     }
     activated_ = true;
-    rimDrawn_ = true;
     update();
-    lblVersion->setText(VersionLine("Version  "));
-    AniLogo->OpenFromFolder(programFolder_, "A_Logo.avi");
+    version_->setText(versionLine("Version  "));
+    logo_->openFromFolders(clipFolders_, "A_Logo.avi");
 }
 
 void SplashScreen::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), QColor(255, 192, 255));
-    painter.drawImage(0, 0, SplashBackgroundImage());
-    if (!rimDrawn_) {
+    painter.drawImage(0, 0, splashBackgroundImage());
+    if (!activated_) {
         return;
     }
     // A thick rim just inside the oval outline.
@@ -133,27 +133,23 @@ void SplashScreen::paintEvent(QPaintEvent*) {
     const double rx = h / 1.35 / kTwipsPerPixel;
     const double ry = rx * (h / w);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(ActiveTitleBarColour(this), 20));
+    painter.setPen(QPen(activeTitleBarColour(this), 20));
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(centre, rx, ry);
 }
 
-void SplashScreen::Timer1_Timer() {
-    HandOver();
-}
-
-void SplashScreen::Form_Click() {
+void SplashScreen::click() {
     setCursor(Qt::WaitCursor);
     QCoreApplication::processEvents();
-    HandOver();
+    handOver();
 }
 
-void SplashScreen::HandOver() {
+void SplashScreen::handOver() {
     QWidget* main = mainWindow_();
     main->setWindowState(main->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
     main->show();
     main->activateWindow();
-    Timer1.stop();
+    timer_->stop();
     if (!unloaded_) {
         unloaded_ = true;
         close();
@@ -162,14 +158,14 @@ void SplashScreen::HandOver() {
 
 void SplashScreen::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
-        Form_Click();
+        click();
     }
 }
 
 bool SplashScreen::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        Form_Click();
+        click();
         return true;
     }
     return QWidget::eventFilter(watched, event);

@@ -20,27 +20,14 @@ class SplashScreen : public QWidget {
     Q_OBJECT
 
 public:
-    // `mainWindow` makes sure the main window exists (creating and loading it
-    // the first time) and returns it. `programFolder` holds the clips.
-    SplashScreen(std::function<QWidget*()> mainWindow, QString programFolder,
+    // `mainWindow` makes sure the main window exists (creating it the first
+    // time) and returns it. The logo clip is read from the first of
+    // `clipFolders` that has it.
+    SplashScreen(std::function<QWidget*()> mainWindow, QStringList clipFolders,
                  QWidget* parent = nullptr);
 
-    void Form_Load();
-    void Form_Activate();
-    void Timer1_Timer();
-    // A click on the background or on any of the six controls.
-    void Form_Click();
-    void HandOver();
-
-    QLabel* lblVersion = nullptr;
-    QLabel* lblWebCat = nullptr;
-    QLabel* lblName = nullptr;
-    ClipControl* AniLogo = nullptr;
-    QLabel* ImgCat = nullptr;
-    QLabel* ImageKestrane = nullptr;
-    QTimer Timer1;
-
-    bool RimDrawn() const { return rimDrawn_; }
+    // Shows the main window and closes the splash; a second time changes nothing.
+    void handOver();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -49,10 +36,17 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void load();
+    void activate();
+    // A click on the background or on any of the six controls.
+    void click();
+
     std::function<QWidget*()> mainWindow_;
-    QString programFolder_;
+    QStringList clipFolders_;
+    QLabel* version_ = nullptr;
+    ClipControl* logo_ = nullptr;
+    QTimer* timer_ = nullptr;
     bool activated_ = false;
-    bool rimDrawn_ = false;
     bool unloaded_ = false;
 };
 

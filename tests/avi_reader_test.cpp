@@ -8,12 +8,12 @@
 #include "avi_builder.h"
 
 using velmora::AviReadResult;
-using velmora::ReadAvi;
+using velmora::readAvi;
 
 namespace {
 
 AviReadResult Read(const avi::Bytes& bytes) {
-    return ReadAvi(bytes.data(), bytes.size());
+    return readAvi(bytes.data(), bytes.size());
 }
 
 avi::Bytes Load(const std::string& name) {
@@ -216,7 +216,7 @@ TEST(Sizes, EveryTruncationOfARealClipIsRefused) {
     const std::size_t framesEnd = Find(logo, "idx1");
     ASSERT_NE(framesEnd, std::string::npos);
     for (std::size_t size = 0; size < framesEnd; size += 7) {
-        const AviReadResult result = ReadAvi(logo.data(), size);
+        const AviReadResult result = readAvi(logo.data(), size);
         EXPECT_FALSE(result.ok) << "truncated at " << size;
         EXPECT_FALSE(result.error.empty());
     }

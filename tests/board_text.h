@@ -3,7 +3,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "game_state.h"
+#include "board.h"
 
 // Builds a board from nine rows of nine characters, top row first:
 // '.' an empty cell, 'x' a filled one.
@@ -12,7 +12,7 @@ inline velmora::BoardGrid BoardFromRows(std::initializer_list<std::string> rows)
     int row = 1;
     for (const std::string& text : rows) {
         for (int column = 1; column <= velmora::kBoardCells; ++column) {
-            board[column][row].CellState = text.at(column - 1) == 'x' ? 1 : 0;
+            board[column][row].cellState = text.at(column - 1) == 'x' ? 1 : 0;
         }
         ++row;
     }
@@ -23,7 +23,7 @@ inline velmora::BoardGrid FullBoard() {
     velmora::BoardGrid board{};
     for (int column = 1; column <= velmora::kBoardCells; ++column) {
         for (int row = 1; row <= velmora::kBoardCells; ++row) {
-            board[column][row].CellState = 1;
+            board[column][row].cellState = 1;
         }
     }
     return board;

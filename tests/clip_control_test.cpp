@@ -29,56 +29,56 @@ private slots:
 
 void ClipControlTest::openShowsTheFirstPictureStill() {
     ClipControl clip;
-    QVERIFY2(clip.Open(Resource("A_Logo.avi")), qPrintable(clip.LastError()));
-    QCOMPARE(clip.FrameCount(), 16);
-    QCOMPARE(clip.CurrentFrame(), 0);
-    QVERIFY(!clip.IsPlaying());
-    QCOMPARE(clip.FrameInterval(), 110);
+    QVERIFY2(clip.open(Resource("A_Logo.avi")), qPrintable(clip.lastError()));
+    QCOMPARE(clip.frameCount(), 16);
+    QCOMPARE(clip.currentFrame(), 0);
+    QVERIFY(!clip.isPlaying());
+    QCOMPARE(clip.frameInterval(), 110);
     QTest::qWait(250);
-    QCOMPARE(clip.CurrentFrame(), 0);
+    QCOMPARE(clip.currentFrame(), 0);
 
     ClipControl autoPlay;
-    autoPlay.SetAutoPlay(true);
-    QVERIFY(autoPlay.Open(Resource("A_Logo.avi")));
-    QVERIFY(autoPlay.IsPlaying());
+    autoPlay.setAutoPlay(true);
+    QVERIFY(autoPlay.open(Resource("A_Logo.avi")));
+    QVERIFY(autoPlay.isPlaying());
 }
 
 void ClipControlTest::playRepeatsUntilStop() {
     ClipControl clip;
-    QVERIFY(clip.Open(Resource("Yellow.avi")));
-    clip.Play();
-    QVERIFY(clip.IsPlaying());
+    QVERIFY(clip.open(Resource("Yellow.avi")));
+    clip.play();
+    QVERIFY(clip.isPlaying());
     // Through the last picture and round again.
-    QTRY_COMPARE_WITH_TIMEOUT(clip.CurrentFrame(), 15, 5000);
-    QTRY_COMPARE_WITH_TIMEOUT(clip.CurrentFrame(), 2, 5000);
-    QVERIFY(clip.IsPlaying());
-    clip.Stop();
-    const int stoppedAt = clip.CurrentFrame();
+    QTRY_COMPARE_WITH_TIMEOUT(clip.currentFrame(), 15, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(clip.currentFrame(), 2, 5000);
+    QVERIFY(clip.isPlaying());
+    clip.stop();
+    const int stoppedAt = clip.currentFrame();
     QTest::qWait(200);
-    QCOMPARE(clip.CurrentFrame(), stoppedAt);
+    QCOMPARE(clip.currentFrame(), stoppedAt);
     // Play and at once Stop: still, on the first picture.
-    clip.Play();
-    clip.Stop();
-    QCOMPARE(clip.CurrentFrame(), 0);
-    QVERIFY(!clip.IsPlaying());
+    clip.play();
+    clip.stop();
+    QCOMPARE(clip.currentFrame(), 0);
+    QVERIFY(!clip.isPlaying());
 }
 
 void ClipControlTest::playOnceStopsOnTheLastPicture() {
     ClipControl clip;
-    QVERIFY(clip.Open(Resource("Yellow.avi")));
-    clip.Play(1);
-    QTRY_VERIFY_WITH_TIMEOUT(!clip.IsPlaying(), 5000);
-    QCOMPARE(clip.CurrentFrame(), 15);
+    QVERIFY(clip.open(Resource("Yellow.avi")));
+    clip.play(1);
+    QTRY_VERIFY_WITH_TIMEOUT(!clip.isPlaying(), 5000);
+    QCOMPARE(clip.currentFrame(), 15);
 }
 
 void ClipControlTest::unreadableFilesLeaveTheControlEmpty() {
     ClipControl clip;
-    QVERIFY(clip.Open(Resource("A_Logo.avi")));
-    QVERIFY(!clip.Open(Resource("missing.avi")));
-    QVERIFY(clip.LastError().contains("missing.avi"));
-    QCOMPARE(clip.FrameCount(), 0);
-    clip.Play();
-    QVERIFY(!clip.IsPlaying());
+    QVERIFY(clip.open(Resource("A_Logo.avi")));
+    QVERIFY(!clip.open(Resource("missing.avi")));
+    QVERIFY(clip.lastError().contains("missing.avi"));
+    QCOMPARE(clip.frameCount(), 0);
+    clip.play();
+    QVERIFY(!clip.isPlaying());
 
     QTemporaryDir dir;
     QFile broken(dir.filePath("broken.avi"));
@@ -87,15 +87,15 @@ void ClipControlTest::unreadableFilesLeaveTheControlEmpty() {
     QVERIFY(logo.open(QIODevice::ReadOnly));
     broken.write(logo.read(logo.size() / 2));
     broken.close();
-    QVERIFY(!clip.Open(broken.fileName()));
-    QVERIFY(clip.LastError().contains("broken.avi"));
-    QCOMPARE(clip.FrameCount(), 0);
+    QVERIFY(!clip.open(broken.fileName()));
+    QVERIFY(clip.lastError().contains("broken.avi"));
+    QCOMPARE(clip.frameCount(), 0);
 }
 
 void ClipControlTest::framesKeepComingDuringNestedEventLoops() {
     ClipControl clip;
-    QVERIFY(clip.Open(Resource("A_Logo.avi")));
-    clip.Play();
+    QVERIFY(clip.open(Resource("A_Logo.avi")));
+    clip.play();
     // The board's pauses hand events on in short bursts like this.
     QElapsedTimer elapsed;
     elapsed.start();
@@ -104,7 +104,7 @@ void ClipControlTest::framesKeepComingDuringNestedEventLoops() {
         QTimer::singleShot(10, &pause, &QEventLoop::quit);
         pause.exec();
     }
-    QVERIFY(clip.CurrentFrame() >= 2);
+    QVERIFY(clip.currentFrame() >= 2);
 }
 
 QTEST_MAIN(ClipControlTest)

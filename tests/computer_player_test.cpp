@@ -6,8 +6,7 @@
 
 #include "board_text.h"
 
-using velmora::GameState;
-using velmora::SearchComputerCell;
+using velmora::chooseComputerCell;
 using velmora::SearchStart;
 
 namespace {
@@ -16,8 +15,8 @@ namespace {
 class ScriptedRandom : public velmora::RandomSource {
 public:
     explicit ScriptedRandom(std::vector<double> values) : values_(std::move(values)) {}
-    void SeedFromTimeOfDay() override { ++seeds; }
-    double NextUniform() override { return values_.at(next_++ % values_.size()); }
+    void seedFromTimeOfDay() override { ++seeds; }
+    double nextUniform() override { return values_.at(next_++ % values_.size()); }
     int seeds = 0;
 
 private:
@@ -36,21 +35,20 @@ struct Chosen {
 };
 
 Chosen Search(const velmora::BoardGrid& board, int startColumn, int startRow) {
-    GameState state;
-    state.Board = board;
-    state.OppX = 77;
+    velmora::BoardGrid searched = board;
     ScriptedRandom random({UniformFor(startColumn), UniformFor(startRow)});
-    const SearchStart start = SearchComputerCell(state, random);
-    EXPECT_EQ(start.StartColumn, startColumn);
-    EXPECT_EQ(start.StartRow, startRow);
+    const SearchStart start = velmora::drawSearchStart(random);
+    const velmora::Cell cell = chooseComputerCell(searched, start);
+    EXPECT_EQ(start.startColumn, startColumn);
+    EXPECT_EQ(start.startRow, startRow);
     EXPECT_EQ(random.seeds, 1) << "the source is reseeded at the start of every search";
     for (int c = 0; c < velmora::kBoardSpan; ++c) {
         for (int r = 0; r < velmora::kBoardSpan; ++r) {
-            EXPECT_EQ(state.Board[c][r].CellState, board[c][r].CellState)
+            EXPECT_EQ(searched[c][r].cellState, board[c][r].cellState)
                 << "the search must leave the board as it found it at " << c << "," << r;
         }
     }
-    return {state.OppX, state.OppY};
+    return {cell.column, cell.row};
 }
 
 void ExpectCell(Chosen chosen, int column, int row) {
@@ -60,21 +58,21 @@ void ExpectCell(Chosen chosen, int column, int row) {
 
 TEST(SearchStartDraw, MapsTheUnitIntervalOntoOneToNine) {
     ScriptedRandom random({0.0, 0.999999999999, 0.11111, 0.11112});
-    SearchStart start = velmora::DrawSearchStart(random);
-    EXPECT_EQ(start.StartColumn, 1);
-    EXPECT_EQ(start.StartRow, 9);
-    start = velmora::DrawSearchStart(random);
-    EXPECT_EQ(start.StartColumn, 1);
-    EXPECT_EQ(start.StartRow, 2);
+    SearchStart start = velmora::drawSearchStart(random);
+    EXPECT_EQ(start.startColumn, 1);
+    EXPECT_EQ(start.startRow, 9);
+    start = velmora::drawSearchStart(random);
+    EXPECT_EQ(start.startColumn, 1);
+    EXPECT_EQ(start.startRow, 2);
     EXPECT_EQ(random.seeds, 2);
 }
 
-TEST(SearchComputerCell, EmptyBoardTakesTheStartCell) {
+TEST(chooseComputerCell, EmptyBoardTakesTheStartCell) {
     ExpectCell(Search(BoardFromRows({}), 4, 6), 4, 6);
     ExpectCell(Search(BoardFromRows({}), 9, 1), 9, 1);
 }
 
-TEST(SearchComputerCell, TakesTheFirstScoringCellFoundNotTheBest) {
+TEST(chooseComputerCell, TakesTheFirstScoringCellFoundNotTheBest) {
     // (7, 1) completes a three, (7, 5) a nine.
     const auto board =
         BoardFromRows({"....xx...", ".........", ".........", ".........", "xxxxxx.xx"});
@@ -84,7 +82,7 @@ TEST(SearchComputerCell, TakesTheFirstScoringCellFoundNotTheBest) {
     ExpectCell(Search(board, 8, 3), 7, 5);
 }
 
-TEST(SearchComputerCell, ScanTwoWalksLeftFromTheBottomRow) {
+TEST(chooseComputerCell, ScanTwoWalksLeftFromTheBottomRow) {
     // Scoring cells only left of the start column, at (2, 1), (2, 5) and
     // (2, 8); scan 2 reaches column 2 from row 9 upwards.
     const auto board =
@@ -93,14 +91,14 @@ TEST(SearchComputerCell, ScanTwoWalksLeftFromTheBottomRow) {
     ExpectCell(Search(board, 5, 5), 2, 8);
 }
 
-TEST(SearchComputerCell, SkipsCellsThatLeaveTheUserAScore) {
+TEST(chooseComputerCell, SkipsCellsThatLeaveTheUserAScore) {
     // With (5, 4) filled, taking (5, 5) or (5, 6) would let the user complete
     // a vertical three; (5, 7) is the first cell of scan 3 that is safe.
     const auto board = BoardFromRows({".........", ".........", ".........", "....x...."});
     ExpectCell(Search(board, 5, 5), 5, 7);
 }
 
-TEST(SearchComputerCell, ScanFourTriesTheRowsAboveTheStartRow) {
+TEST(chooseComputerCell, ScanFourTriesTheRowsAboveTheStartRow) {
     // Start (9, 9): scan 3 sees only (9, 9), unsafe beside (9, 8); scan 4
     // starts again at row 1 of column 9. (Scan 5 would have taken (9, 5).)
     const auto board = BoardFromRows({".........", ".........", ".........", ".........",
@@ -108,7 +106,7 @@ TEST(SearchComputerCell, ScanFourTriesTheRowsAboveTheStartRow) {
     ExpectCell(Search(board, 9, 9), 9, 1);
 }
 
-TEST(SearchComputerCell, TakesTheFirstEmptyCellWhenNoCellIsSafe) {
+TEST(chooseComputerCell, TakesTheFirstEmptyCellWhenNoCellIsSafe) {
     // No cell scores now, and every empty cell would hand the user a score.
     const auto board =
         BoardFromRows({"x..x...x.", "...x...x.", ".xxx.xxxx", "xxxx...x.", "xxxx.....", "xxxx.xx.x",
@@ -118,7 +116,7 @@ TEST(SearchComputerCell, TakesTheFirstEmptyCellWhenNoCellIsSafe) {
     ExpectCell(Search(board, 4, 5), 5, 5);
 }
 
-TEST(SearchComputerCell, FullBoardChoosesNothing) {
+TEST(chooseComputerCell, FullBoardChoosesNothing) {
     EXPECT_EQ(Search(FullBoard(), 5, 5).column, 0);
 }
 

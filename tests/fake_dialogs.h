@@ -17,7 +17,7 @@ public:
         Answer defaultAnswer;
     };
 
-    Answer MessageBox(const QString& text, const QString& title, Buttons buttons, Icon icon,
+    Answer messageBox(const QString& text, const QString& title, Buttons buttons, Icon icon,
                       Answer defaultAnswer) override {
         shown.append({text, title, buttons, icon, defaultAnswer});
         if (onMessage) {
@@ -26,7 +26,7 @@ public:
         return answers.isEmpty() ? Answer::Yes : answers.dequeue();
     }
 
-    QString InputBox(const QString& prompt, const QString& title,
+    QString inputBox(const QString& prompt, const QString& title,
                      const QString& defaultText) override {
         prompts.append(prompt + "|" + title + "|" + defaultText);
         return inputs.isEmpty() ? QString() : inputs.dequeue();

@@ -15,14 +15,14 @@
 // pauses handing events on at once (the clock moves on by what was asked).
 class TestClock : public velmora::DayClock {
 public:
-    double SecondsSinceMidnight() const override { return now; }
+    double secondsSinceMidnight() const override { return now; }
     double now = 1000.0;
 };
 
 class ScriptedRandom : public velmora::RandomSource {
 public:
-    void SeedFromTimeOfDay() override { ++seeds; }
-    double NextUniform() override { return values.at(next++ % values.size()); }
+    void seedFromTimeOfDay() override { ++seeds; }
+    double nextUniform() override { return values.at(next++ % values.size()); }
     // Every search starts its scans at (column, row).
     void StartAt(int column, int row) {
         values = {(column - 0.5) / 9, (row - 0.5) / 9};
@@ -69,14 +69,14 @@ struct FormRig {
     // Cells filled as if played earlier in this game.
     void Fill(std::initializer_list<std::pair<int, int>> cells) {
         for (const auto& [column, row] : cells) {
-            form->game.Board[column][row].CellState = 1;
+            form->game.Board[column][row].cellState = 1;
             ++form->game.MoveCount;
         }
     }
 
-    // Pixels of `colour` inside cell (column, row) of the board picture.
+    // pixels of `colour` inside cell (column, row) of the board picture.
     int PixelsIn(int column, int row, QColor colour) const {
-        const QImage& image = form->PicMain->Image();
+        const QImage& image = form->PicMain->image();
         const double side = form->game.CellSize / 15.0;
         int count = 0;
         for (int y = int((row - 1) * side) + 1; y < int(row * side) - 1; ++y) {

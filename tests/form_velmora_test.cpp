@@ -22,8 +22,8 @@ const QColor kRedPixel(255, 0, 0);
 const QColor kBluePixel(0, 0, 255);
 const QColor kBlackPixel(0, 0, 0);
 
-int FilledCells(const FormVelmora& form) {
-    return velmora::FilledCells(form.game.Board);
+int filledCells(const FormVelmora& form) {
+    return velmora::filledCells(form.game.Board);
 }
 
 int SumOfSigns(const QString& signs) {
@@ -36,7 +36,7 @@ int SumOfSigns(const QString& signs) {
 
 // The totals and the sign rows agree, and every filled cell was counted.
 void CheckScoresAndCells(const FormVelmora& form) {
-    QCOMPARE(FilledCells(form), int(form.game.MoveCount));
+    QCOMPARE(filledCells(form), int(form.game.MoveCount));
     QCOMPARE(form.txtUserTot->text().toInt(), SumOfSigns(form.txtUserSig->text()));
     QCOMPARE(form.txtComTot->text().toInt(), SumOfSigns(form.txtComSig->text()));
 }
@@ -123,22 +123,22 @@ void FormVelmoraTest::newGameEmptiesBoardScoresAndPictures() {
     FormVelmora& form = *rig.form;
     QCOMPARE(form.game.CellSize, int16_t(444));
     for (int i = 1; i <= 9; ++i) {
-        QCOMPARE(form.game.Board[i][1].CentreX, int16_t(222 + 444 * (i - 1)));
-        QCOMPARE(form.game.Board[1][i].CentreY, int16_t(222 + 444 * (i - 1)));
+        QCOMPARE(form.game.Board[i][1].centreX, int16_t(222 + 444 * (i - 1)));
+        QCOMPARE(form.game.Board[1][i].centreY, int16_t(222 + 444 * (i - 1)));
     }
     // A box not square is made square at its larger side; an odd cell puts
     // the half-way centres on even twips.
-    form.PicMain->SetSizeTwips(4005, 3000);
+    form.PicMain->setSizeTwips(4005, 3000);
     form.LayoutBoard();
-    QCOMPARE(form.PicMain->HeightTwips(), 4005);
+    QCOMPARE(form.PicMain->heightTwips(), 4005);
     QCOMPARE(form.game.CellSize, int16_t(445));
-    QCOMPARE(form.game.Board[1][1].CentreX, int16_t(222));  // 222.5
-    QCOMPARE(form.game.Board[2][1].CentreX, int16_t(668));  // 667.5
-    form.PicMain->SetSizeTwips(4000, 4000);
+    QCOMPARE(form.game.Board[1][1].centreX, int16_t(222));  // 222.5
+    QCOMPARE(form.game.Board[2][1].centreX, int16_t(668));  // 667.5
+    form.PicMain->setSizeTwips(4000, 4000);
     form.LayoutBoard();
     // The first game leaves the logo as the opening left it.
     QVERIFY(!form.AniLogo->isHidden());
-    QVERIFY(!form.AniLogo->IsPlaying());
+    QVERIFY(!form.AniLogo->isPlaying());
 
     rig.random.StartAt(1, 1);
     rig.Fill({{1, 1}, {2, 1}});
@@ -147,7 +147,7 @@ void FormVelmoraTest::newGameEmptiesBoardScoresAndPictures() {
     form.m_FastMode->setChecked(true);
     QVERIFY(!form.txtUserSig->text().isEmpty());
     form.cmcReset_Click();
-    QCOMPARE(FilledCells(form), 0);
+    QCOMPARE(filledCells(form), 0);
     QCOMPARE(int(form.game.MoveCount), 0);
     QCOMPARE(form.game.LastOppX, uint8_t(0));
     QCOMPARE(int(form.game.LineResult.marks), 0);
@@ -160,7 +160,7 @@ void FormVelmoraTest::newGameEmptiesBoardScoresAndPictures() {
     QVERIFY(form.m_Pass->isEnabled());
     QVERIFY(form.ImgWin->isHidden() && form.ImgLost->isHidden() && form.ImgLevel->isHidden());
     QVERIFY(!form.AniLogo->isHidden());
-    QVERIFY(!form.AniLogo->IsPlaying());
+    QVERIFY(!form.AniLogo->isPlaying());
     QVERIFY(form.m_FastMode->isChecked());
     QVERIFY(!form.game.MoveLock && !form.game.ExtraTurn && !form.game.Animating);
 }
@@ -202,7 +202,7 @@ void FormVelmoraTest::passAtTheStartLetsTheComputerTakeItsStartCell() {
     FormVelmora& form = *rig.form;
     rig.random.StartAt(4, 6);
     form.m_Pass_Click();
-    QCOMPARE(form.game.Board[4][6].CellState, int16_t(1));
+    QCOMPARE(form.game.Board[4][6].cellState, int16_t(1));
     QCOMPARE(int(form.game.MoveCount), 1);
     QCOMPARE(int(form.game.LastOppX), 4);
     QCOMPARE(int(form.game.LastOppY), 6);
@@ -210,13 +210,13 @@ void FormVelmoraTest::passAtTheStartLetsTheComputerTakeItsStartCell() {
     QCOMPARE(form.lblMessage->text(), QString("Your Turn"));
     QVERIFY(!form.game.MoveLock);
     QVERIFY(form.cmcReset->isEnabled() && form.m_Reset->isEnabled());
-    QVERIFY(!form.AniLogo->IsPlaying());
+    QVERIFY(!form.AniLogo->isPlaying());
     QVERIFY(rig.PixelsIn(4, 6, kRedPixel) > 10);
 
     // The next computer move takes the red over; the old mark turns blue.
     rig.random.StartAt(8, 2);
     rig.Click(1, 9);
-    QCOMPARE(form.game.Board[8][2].CellState, int16_t(1));
+    QCOMPARE(form.game.Board[8][2].cellState, int16_t(1));
     QCOMPARE(rig.PixelsIn(4, 6, kRedPixel), 0);
     QVERIFY(rig.PixelsIn(4, 6, kBluePixel) > 10);
     QVERIFY(rig.PixelsIn(8, 2, kRedPixel) > 10);
@@ -229,7 +229,7 @@ void FormVelmoraTest::clicksThatMustBeIgnoredAreIgnored() {
     rig.Fill({{5, 5}});
     auto unchanged = [&] {
         QCOMPARE(int(form.game.MoveCount), 1);
-        QCOMPARE(FilledCells(form), 1);
+        QCOMPARE(filledCells(form), 1);
     };
     rig.Click(1, 1, 2);  // right button
     unchanged();
@@ -347,7 +347,7 @@ void FormVelmoraTest::newGameDuringTheUsersMarkLeavesNothingBehind() {
         form.cmcReset->click();
     };
     rig.Click(5, 5);
-    QCOMPARE(FilledCells(form), 0);
+    QCOMPARE(filledCells(form), 0);
     QCOMPARE(int(form.game.MoveCount), 0);
     QCOMPARE(rig.PixelsIn(5, 5, kBluePixel), 0);
     QVERIFY(!form.game.MoveLock);
@@ -366,7 +366,7 @@ void FormVelmoraTest::newGameDuringAnAwardLeavesNothingBehind() {
         }
     };
     rig.Click(3, 1);
-    QCOMPARE(FilledCells(form), 0);
+    QCOMPARE(filledCells(form), 0);
     QVERIFY(form.txtUserSig->text().isEmpty());
     QVERIFY(form.txtUserTot->text().isEmpty());
     QVERIFY(!form.game.Animating && !form.game.ExtraTurn && !form.game.MoveLock);
@@ -394,7 +394,7 @@ void FormVelmoraTest::newGameDuringTheComputersMoveStopsIt() {
     };
     rig.Click(9, 9);
     QVERIFY(checked);
-    QCOMPARE(FilledCells(form), 0);
+    QCOMPARE(filledCells(form), 0);
     QCOMPARE(int(form.game.MoveCount), 0);
     QVERIFY(form.txtComSig->text().isEmpty());
     QVERIFY(!form.game.MoveLock);
@@ -415,11 +415,11 @@ void FormVelmoraTest::closingDuringAnAnimationEndsAtOnce() {
     QVERIFY(form.Unloaded());
     QCOMPARE(rig.pauseRounds, pausesAtClose);  // no event was handled after
     QCOMPARE(int(form.game.MoveCount), 2);
-    QCOMPARE(FilledCells(form), 1);  // the computer's cell was never filled
-    QCOMPARE(form.WinSock.State(), 0);
+    QCOMPARE(filledCells(form), 1);  // the computer's cell was never filled
+    QCOMPARE(form.WinSock.state(), 0);
     rig.Click(7, 7);
     form.m_Pass_Click();
-    QCOMPARE(FilledCells(form), 1);
+    QCOMPARE(filledCells(form), 1);
 }
 
 void FormVelmoraTest::aWholeGameAgainstTheComputer() {
@@ -433,7 +433,7 @@ void FormVelmoraTest::aWholeGameAgainstTheComputer() {
         int row = 0;
         for (int c = 1; c <= 9 && column == 0; ++c) {
             for (int r = 1; r <= 9 && column == 0; ++r) {
-                if (form.game.Board[c][r].CellState == 0) {
+                if (form.game.Board[c][r].cellState == 0) {
                     column = c;
                     row = r;
                 }
@@ -443,7 +443,7 @@ void FormVelmoraTest::aWholeGameAgainstTheComputer() {
         const int before = form.game.MoveCount;
         const bool scores = [&] {
             velmora::LineRecord record;
-            velmora::EvaluateMove(form.game.Board, column, row, record);
+            velmora::evaluateMove(form.game.Board, column, row, record);
             return record.marks != 0;
         }();
         rig.Click(column, row);
@@ -456,7 +456,7 @@ void FormVelmoraTest::aWholeGameAgainstTheComputer() {
         QVERIFY(!form.game.MoveLock);
     }
     QCOMPARE(int(form.game.MoveCount), 81);
-    QCOMPARE(FilledCells(form), 81);
+    QCOMPARE(filledCells(form), 81);
     const int user = form.txtUserTot->text().toInt();
     const int computer = form.txtComTot->text().toInt();
     QCOMPARE(user + computer > 0, true);
@@ -478,7 +478,7 @@ void FormVelmoraTest::aMissingClipIsReportedAndTheGamePlaysOn() {
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(".*A_Logo\\.avi.*"));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(".*Yellow\\.avi.*"));
     FormRig rig(empty.path());
-    QCOMPARE(rig.form->AniLogo->FrameCount(), 0);
+    QCOMPARE(rig.form->AniLogo->frameCount(), 0);
     rig.random.StartAt(5, 5);
     rig.Click(1, 1);
     QCOMPARE(int(rig.form->game.MoveCount), 2);
@@ -495,9 +495,9 @@ void FormVelmoraTest::menuShortcutsWorkFromTheTextBoxes() {
     rig.random.StartAt(2, 7);
     form.txtUserSig->setFocus();
     QTest::keyClick(form.txtUserSig, Qt::Key_P, Qt::ControlModifier);
-    QCOMPARE(form.game.Board[2][7].CellState, int16_t(1));
+    QCOMPARE(form.game.Board[2][7].cellState, int16_t(1));
     QTest::keyClick(form.txtUserTot, Qt::Key_N, Qt::ControlModifier);
-    QCOMPARE(FilledCells(form), 0);
+    QCOMPARE(filledCells(form), 0);
     // Read-only boxes refuse typing.
     QTest::keyClicks(form.txtUserTot, "99");
     QVERIFY(form.txtUserTot->text().isEmpty());
@@ -515,7 +515,7 @@ void FormVelmoraTest::theBoardSurvivesBeingCovered() {
     form.showNormal();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     const QImage shown = form.PicMain->grab().toImage();
-    const QImage drawn = form.PicMain->Image();
+    const QImage drawn = form.PicMain->image();
     const int f = velmora::BoardPicture::kFramePixels;
     int same = 0;
     for (int y = 10; y < 200; y += 3) {
@@ -538,8 +538,8 @@ void FormVelmoraTest::aMousePressOnTheBoardPlaysThatCell() {
     const int frame = velmora::BoardPicture::kFramePixels;
     const QPoint inBoard(frame + int(2.5 * 444 / 15), frame + int(3.5 * 444 / 15));
     QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, form.PicMain->mapTo(&form, inBoard));
-    QTRY_COMPARE(form.game.Board[3][4].CellState, int16_t(1));
-    QCOMPARE(form.game.Board[9][9].CellState, int16_t(1));
+    QTRY_COMPARE(form.game.Board[3][4].cellState, int16_t(1));
+    QCOMPARE(form.game.Board[9][9].cellState, int16_t(1));
     form.hide();
 }
 

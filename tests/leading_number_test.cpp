@@ -5,10 +5,9 @@
 #include <cmath>
 #include <string>
 
-#include "game_end.h"
 
-using velmora::LeadingNumber;
-using velmora::RoundHalfEven;
+using velmora::leadingNumber;
+using velmora::roundHalfEven;
 
 namespace {
 
@@ -20,7 +19,7 @@ struct Case {
 class LeadingNumberReads : public testing::TestWithParam<Case> {};
 
 TEST_P(LeadingNumberReads, TheNumberAtTheStart) {
-    EXPECT_DOUBLE_EQ(LeadingNumber(GetParam().text), GetParam().value)
+    EXPECT_DOUBLE_EQ(leadingNumber(GetParam().text), GetParam().value)
         << "text: \"" << GetParam().text << "\"";
 }
 
@@ -46,35 +45,25 @@ INSTANTIATE_TEST_SUITE_P(
         // Port answers.
         Case{"65530", 65530}, Case{"1234.9", 1234.9}, Case{"-5", -5}));
 
-TEST(LeadingNumber, HugeNumbersSaturateInsteadOfWrapping) {
-    EXPECT_TRUE(std::isinf(LeadingNumber("1e400")));
-    EXPECT_LT(LeadingNumber("-1e400"), 0);
-    EXPECT_EQ(LeadingNumber("1e-400"), 0);
-    EXPECT_TRUE(std::isinf(LeadingNumber("9e99999999999999999999")));
-    EXPECT_TRUE(std::isinf(LeadingNumber(std::string(400, '9'))));
-    EXPECT_DOUBLE_EQ(LeadingNumber("1" + std::string(300, '0')), 1e300);
+TEST(leadingNumber, HugeNumbersSaturateInsteadOfWrapping) {
+    EXPECT_TRUE(std::isinf(leadingNumber("1e400")));
+    EXPECT_LT(leadingNumber("-1e400"), 0);
+    EXPECT_EQ(leadingNumber("1e-400"), 0);
+    EXPECT_TRUE(std::isinf(leadingNumber("9e99999999999999999999")));
+    EXPECT_TRUE(std::isinf(leadingNumber(std::string(400, '9'))));
+    EXPECT_DOUBLE_EQ(leadingNumber("1" + std::string(300, '0')), 1e300);
 }
 
-TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
-    EXPECT_EQ(RoundHalfEven(222.5), 222);
-    EXPECT_EQ(RoundHalfEven(667.5), 668);
-    EXPECT_EQ(RoundHalfEven(444.444), 444);
-    EXPECT_EQ(RoundHalfEven(209.33), 209);
-    EXPECT_EQ(RoundHalfEven(0.5), 0);
-    EXPECT_EQ(RoundHalfEven(1.5), 2);
-    EXPECT_EQ(RoundHalfEven(-0.5), 0);
-    EXPECT_EQ(RoundHalfEven(-1.5), -2);
-    EXPECT_EQ(RoundHalfEven(-2.6), -3);
-}
-
-TEST(JudgeGame, ComparesTotalsAsNumbers) {
-    using velmora::GameResult;
-    EXPECT_EQ(velmora::JudgeGame("42", "42"), GameResult::Level);
-    EXPECT_EQ(velmora::JudgeGame("30", "45"), GameResult::Win);
-    EXPECT_EQ(velmora::JudgeGame("45", "30"), GameResult::Lost);
-    EXPECT_EQ(velmora::JudgeGame("9", "30"), GameResult::Win);  // "9" > "30" as text
-    EXPECT_EQ(velmora::JudgeGame("", ""), GameResult::Level);
-    EXPECT_EQ(velmora::JudgeGame("", "3"), GameResult::Win);
+TEST(roundHalfEven, HalvesGoToTheEvenNeighbour) {
+    EXPECT_EQ(roundHalfEven(222.5), 222);
+    EXPECT_EQ(roundHalfEven(667.5), 668);
+    EXPECT_EQ(roundHalfEven(444.444), 444);
+    EXPECT_EQ(roundHalfEven(209.33), 209);
+    EXPECT_EQ(roundHalfEven(0.5), 0);
+    EXPECT_EQ(roundHalfEven(1.5), 2);
+    EXPECT_EQ(roundHalfEven(-0.5), 0);
+    EXPECT_EQ(roundHalfEven(-1.5), -2);
+    EXPECT_EQ(roundHalfEven(-2.6), -3);
 }
 
 }  // namespace

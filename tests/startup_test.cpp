@@ -89,25 +89,25 @@ void StartupTest::cleanup() {
 }
 
 void StartupTest::ovalBoundsRoundHalvesToEvenAtAnyFactor() {
-    velmora::OvalBounds b = velmora::OvalWindowBounds(4800, 3200, -60, -60, 15, 15);
+    velmora::OvalBounds b = velmora::ovalWindowBounds(4800, 3200, -60, -60, 15, 15);
     QCOMPARE(b.left, 4);
     QCOMPARE(b.top, 4);
     QCOMPARE(b.right, 316);
     QCOMPARE(b.bottom, 209);
 
     // 120 dots per inch: 12 twips per pixel.
-    b = velmora::OvalWindowBounds(4800, 3200, -60, -60, 12, 12);
+    b = velmora::ovalWindowBounds(4800, 3200, -60, -60, 12, 12);
     QCOMPARE(b.left, 5);
     QCOMPARE(b.right, 395);
     QCOMPARE(b.bottom, 262);  // 261.67
     // Eight twips per pixel puts every edge on a half: 7.5, 592.5, 392.5.
-    b = velmora::OvalWindowBounds(4800, 3200, -60, -60, 8, 8);
+    b = velmora::ovalWindowBounds(4800, 3200, -60, -60, 8, 8);
     QCOMPARE(b.left, 8);
     QCOMPARE(b.top, 8);
     QCOMPARE(b.right, 592);
     QCOMPARE(b.bottom, 392);
     // Unequal factors across and down.
-    b = velmora::OvalWindowBounds(4800, 3200, -60, -30, 15, 10);
+    b = velmora::ovalWindowBounds(4800, 3200, -60, -30, 15, 10);
     QCOMPARE(b.top, 3);
     QCOMPARE(b.bottom, 317);
 }
@@ -116,9 +116,9 @@ void StartupTest::splashIsShapedToItsOval() {
     MainWindowFactory factory;
     QPointer<SplashScreen> splash = NewSplash(factory);
     QCOMPARE(splash->size(), QSize(320, 213));
-    const double tx = velmora::TwipsPerPixelX(splash);
-    const double ty = velmora::TwipsPerPixelY(splash);
-    const velmora::OvalBounds b = velmora::OvalWindowBounds(4800, 3195, -60, -60, tx, ty);
+    const double tx = velmora::twipsPerPixelX(splash);
+    const double ty = velmora::twipsPerPixelY(splash);
+    const velmora::OvalBounds b = velmora::ovalWindowBounds(4800, 3195, -60, -60, tx, ty);
     const QRegion mask = splash->mask();
     const QRect bounds(QPoint(b.left, b.top), QPoint(b.right - 1, b.bottom - 1));
     // The ellipse fills its box to within the pixel the rasteriser rounds.
@@ -141,7 +141,7 @@ void StartupTest::versionLinesHaveTheirSpaces() {
     QTRY_VERIFY(splash->RimDrawn());
     QCOMPARE(splash->lblVersion->text(), QString("Version  1.1.5"));
     QCOMPARE(splash->lblWebCat->text(), QString("Velmora"));
-    QVERIFY(splash->AniLogo->IsPlaying());
+    QVERIFY(splash->AniLogo->isPlaying());
     splash->close();
 
     RecordingLinks links;
@@ -217,7 +217,7 @@ void StartupTest::handOverShowsTheRealMainWindow() {
     };
     QPointer<SplashScreen> splash = new SplashScreen(make, VELMORA_RESOURCES_DIR);
     splash->show();
-    splash->HandOver();
+    splash->handOver();
     QVERIFY(rig->form->isVisible());
     QCOMPARE(rig->form->WindowHeightTwips(), 5700);
     QTRY_VERIFY(splash.isNull());

@@ -18,12 +18,12 @@ struct Listening {
     FakeDialogs dialogs;
     WinSock sock{dialogs};
     Listening() {
-        QObject::connect(&sock, &WinSock::ConnectionRequest, &sock, [this](int id) {
-            sock.Close();
-            sock.Accept(id);
+        QObject::connect(&sock, &WinSock::connectionRequest, &sock, [this](int id) {
+            sock.close();
+            sock.accept(id);
         });
-        sock.SetLocalPort(0);
-        sock.Listen();
+        sock.setLocalPort(0);
+        sock.listen();
     }
 };
 
@@ -33,9 +33,9 @@ struct ConnectedPair {
     FakeDialogs dialogs;
     WinSock caller{dialogs};
     ConnectedPair() {
-        caller.Connect("127.0.0.1", server.sock.LocalPort());
-        QTRY_COMPARE(server.sock.State(), 7);
-        QTRY_COMPARE(caller.State(), 7);
+        caller.connect("127.0.0.1", server.sock.localPort());
+        QTRY_COMPARE(server.sock.state(), 7);
+        QTRY_COMPARE(caller.state(), 7);
     }
 };
 
@@ -64,27 +64,27 @@ private slots:
 
 void WinSockTest::listenConnectAcceptAndTalkBothWays() {
     Listening server;
-    QCOMPARE(server.sock.State(), 2);
-    QVERIFY(server.sock.LocalPort() != 0);
+    QCOMPARE(server.sock.state(), 2);
+    QVERIFY(server.sock.localPort() != 0);
 
     FakeDialogs dialogs;
     WinSock caller(dialogs);
-    QSignalSpy connected(&caller, &WinSock::ConnectEvent);
+    QSignalSpy connected(&caller, &WinSock::connected);
     QVERIFY(connected.isValid());
-    caller.SetLocalPort(0);
-    caller.Connect("127.0.0.1", server.sock.LocalPort());
-    QCOMPARE(caller.State(), 6);
+    caller.setLocalPort(0);
+    caller.connect("127.0.0.1", server.sock.localPort());
+    QCOMPARE(caller.state(), 6);
     QTRY_COMPARE(connected.count(), 1);
-    QCOMPARE(caller.State(), 7);
-    QTRY_COMPARE(server.sock.State(), 7);
+    QCOMPARE(caller.state(), 7);
+    QTRY_COMPARE(server.sock.state(), 7);
 
     QString atServer;
     QString atCaller;
-    connect(&server.sock, &WinSock::DataArrival, this, [&] { atServer += server.sock.GetData(); });
-    connect(&caller, &WinSock::DataArrival, this, [&] { atCaller += caller.GetData(); });
-    caller.SendData("37");
+    connect(&server.sock, &WinSock::dataArrival, this, [&] { atServer += server.sock.getData(); });
+    connect(&caller, &WinSock::dataArrival, this, [&] { atCaller += caller.getData(); });
+    caller.sendData("37");
     QTRY_COMPARE(atServer, QString("37"));
-    server.sock.SendData("FINISH");
+    server.sock.sendData("FINISH");
     QTRY_COMPARE(atCaller, QString("FINISH"));
     QVERIFY(dialogs.shown.isEmpty());
 }
@@ -94,18 +94,18 @@ void WinSockTest::bytesOnTheWireAreLatin1WithNothingAdded() {
     QVERIFY(raw.listen(QHostAddress::LocalHost, 0));
     FakeDialogs dialogs;
     WinSock sock(dialogs);
-    sock.Connect("127.0.0.1", raw.serverPort());
-    QTRY_COMPARE(sock.State(), 7);
+    sock.connect("127.0.0.1", raw.serverPort());
+    QTRY_COMPARE(sock.state(), 7);
     QTRY_VERIFY(raw.hasPendingConnections());
     QTcpSocket* peer = raw.nextPendingConnection();
 
-    sock.SendData(QString::fromUtf8("@h\u00e9\u00ff\u20ac!"));
+    sock.sendData(QString::fromUtf8("@h\u00e9\u00ff\u20ac!"));
     QByteArray received;
     QTRY_VERIFY((received += peer->readAll()).size() >= 6);
     QCOMPARE(received, QByteArray("@h\xe9\xff?!"));
 
     QString text;
-    connect(&sock, &WinSock::DataArrival, this, [&] { text += sock.GetData(); });
+    connect(&sock, &WinSock::dataArrival, this, [&] { text += sock.getData(); });
     peer->write(QByteArray("\xe9\x01z", 3));
     QTRY_COMPARE(text.size(), 3);
     QCOMPARE(text, QString::fromUtf8("\u00e9\u0001z"));
@@ -116,18 +116,18 @@ void WinSockTest::peerCloseIsReportedAsStateEight() {
     WinSock& caller = pair.caller;
     Listening& server = pair.server;
 
-    QSignalSpy closed(&server.sock, &WinSock::CloseEvent);
+    QSignalSpy closed(&server.sock, &WinSock::closed);
     // The last words before a close still arrive, ahead of the close.
     QString words;
-    connect(&server.sock, &WinSock::DataArrival, this, [&] {
+    connect(&server.sock, &WinSock::dataArrival, this, [&] {
         QCOMPARE(closed.count(), 0);
-        words += server.sock.GetData();
+        words += server.sock.getData();
     });
-    caller.SendData("CLOSE");
-    caller.Close();
-    QCOMPARE(caller.State(), 0);
+    caller.sendData("CLOSE");
+    caller.close();
+    QCOMPARE(caller.state(), 0);
     QTRY_COMPARE(closed.count(), 1);
-    QCOMPARE(server.sock.State(), 8);
+    QCOMPARE(server.sock.state(), 8);
     QCOMPARE(words, QString("CLOSE"));
 }
 
@@ -135,10 +135,10 @@ void WinSockTest::refusedConnectRaisesErrorAndShowsItsBox() {
     FakeDialogs dialogs;
     WinSock sock(dialogs);
     QSignalSpy errors(&sock, &WinSock::Error);
-    sock.Connect("127.0.0.1", FreePort());
+    sock.connect("127.0.0.1", FreePort());
     QTRY_COMPARE(errors.count(), 1);
     QCOMPARE(errors.at(0).at(0).toInt(), 10061);
-    QCOMPARE(sock.State(), 9);
+    QCOMPARE(sock.state(), 9);
     QCOMPARE(dialogs.shown.size(), 1);
     QCOMPARE(dialogs.shown.at(0).text, errors.at(0).at(1).toString());
 }
@@ -149,9 +149,9 @@ void WinSockTest::takenLocalPortLeavesStateOne() {
     Listening target;
     FakeDialogs dialogs;
     WinSock sock(dialogs);
-    sock.SetLocalPort(holder.serverPort());
-    sock.Connect("127.0.0.1", target.sock.LocalPort());
-    QCOMPARE(sock.State(), 1);
+    sock.setLocalPort(holder.serverPort());
+    sock.connect("127.0.0.1", target.sock.localPort());
+    QCOMPARE(sock.state(), 1);
 }
 
 void WinSockTest::localPortInTimeWaitCanBeBoundAgain() {
@@ -160,18 +160,18 @@ void WinSockTest::localPortInTimeWaitCanBeBoundAgain() {
     FakeDialogs dialogs;
     WinSock caller(dialogs);
     const quint16 localPort = FreePort();
-    caller.SetLocalPort(localPort);
-    caller.Connect("127.0.0.1", first.sock.LocalPort());
-    QTRY_COMPARE(caller.State(), 7);
-    QCOMPARE(caller.LocalPort(), localPort);
+    caller.setLocalPort(localPort);
+    caller.connect("127.0.0.1", first.sock.localPort());
+    QTRY_COMPARE(caller.state(), 7);
+    QCOMPARE(caller.localPort(), localPort);
     // Closing first leaves this end in TIME_WAIT.
-    caller.Close();
-    QTRY_COMPARE(first.sock.State(), 8);
+    caller.close();
+    QTRY_COMPARE(first.sock.state(), 8);
 
-    caller.SetLocalPort(localPort);
-    caller.Connect("127.0.0.1", second.sock.LocalPort());
-    QCOMPARE(caller.State(), 6);
-    QTRY_COMPARE(caller.State(), 7);
+    caller.setLocalPort(localPort);
+    caller.connect("127.0.0.1", second.sock.localPort());
+    QCOMPARE(caller.state(), 6);
+    QTRY_COMPARE(caller.state(), 7);
 }
 
 void WinSockTest::arrivalsDuringAHandlersPauseAreHandedOver() {
@@ -182,22 +182,22 @@ void WinSockTest::arrivalsDuringAHandlersPauseAreHandedOver() {
     QStringList arrivals;
     int depth = 0;
     int deepest = 0;
-    connect(&server.sock, &WinSock::DataArrival, this, [&] {
+    connect(&server.sock, &WinSock::dataArrival, this, [&] {
         ++depth;
         deepest = std::max(deepest, depth);
-        arrivals << server.sock.GetData();
+        arrivals << server.sock.getData();
         if (arrivals.size() == 1) {
             // Like the board's pauses: the handler lets events run for a while,
             // and the peer's next message arrives meanwhile.
-            caller.SendData("RESET");
+            caller.sendData("RESET");
             QEventLoop pause;
             QTimer::singleShot(300, &pause, &QEventLoop::quit);
             pause.exec();
-            caller.SendData("@tail");
+            caller.sendData("@tail");
         }
         --depth;
     });
-    caller.SendData("11");
+    caller.sendData("11");
     QTRY_COMPARE(arrivals.join(""), QString("11RESET@tail"));
     QCOMPARE(arrivals.first(), QString("11"));
     QCOMPARE(arrivals.at(1), QString("RESET"));
@@ -211,13 +211,13 @@ void WinSockTest::aFloodIsHandedOverInBoundedPieces() {
 
     qint64 total = 0;
     qint64 largest = 0;
-    connect(&server.sock, &WinSock::DataArrival, this, [&] {
-        const qint64 piece = server.sock.GetData().size();
+    connect(&server.sock, &WinSock::dataArrival, this, [&] {
+        const qint64 piece = server.sock.getData().size();
         largest = std::max(largest, piece);
         total += piece;
     });
     const int megabyte = 1 << 20;
-    caller.SendData(QString(megabyte, QChar('z')));
+    caller.sendData(QString(megabyte, QChar('z')));
     QTRY_COMPARE_WITH_TIMEOUT(total, qint64(megabyte), 10000);
     QVERIFY2(largest <= WinSock::kReadBufferBytes, qPrintable(QString::number(largest)));
 }
@@ -225,13 +225,13 @@ void WinSockTest::aFloodIsHandedOverInBoundedPieces() {
 void WinSockTest::unacceptedRequestIsRefused() {
     FakeDialogs dialogs;
     WinSock server(dialogs);
-    QSignalSpy requests(&server, &WinSock::ConnectionRequest);
-    server.Listen();
+    QSignalSpy requests(&server, &WinSock::connectionRequest);
+    server.listen();
     QTcpSocket peer;
-    peer.connectToHost("127.0.0.1", server.LocalPort());
+    peer.connectToHost("127.0.0.1", server.localPort());
     QTRY_COMPARE(requests.count(), 1);
     QTRY_COMPARE(peer.state(), QAbstractSocket::UnconnectedState);
-    QCOMPARE(server.State(), 2);
+    QCOMPARE(server.state(), 2);
 }
 
 QTEST_GUILESS_MAIN(WinSockTest)

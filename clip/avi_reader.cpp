@@ -13,13 +13,13 @@ constexpr int64_t kMaxTotalPixels = 16 * 1024 * 1024;
 constexpr uint32_t kCompressionRgb = 0;
 constexpr uint32_t kCompressionRle8 = 1;
 
-uint32_t U32(const uint8_t* p) {
+uint32_t u32(const uint8_t* p) {
     return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
 }
-uint16_t U16(const uint8_t* p) {
+uint16_t u16(const uint8_t* p) {
     return uint16_t(p[0] | p[1] << 8);
 }
-bool Is(const uint8_t* p, const char* fourcc) {
+bool is(const uint8_t* p, const char* fourcc) {
     return std::memcmp(p, fourcc, 4) == 0;
 }
 
@@ -37,14 +37,14 @@ public:
     ChunkWalker(const uint8_t* begin, const uint8_t* end) : pos_(begin), end_(end) {}
 
     // False at the end; sets `error` when the next chunk is malformed.
-    bool Next(Chunk& chunk, std::string& error) {
+    bool next(Chunk& chunk, std::string& error) {
         while (pos_ < end_ && *pos_ == 0) {
             ++pos_;
         }
         if (end_ - pos_ < 8) {
             return false;
         }
-        const std::size_t size = U32(pos_ + 4);
+        const std::size_t size = u32(pos_ + 4);
         if (size > std::size_t(end_ - pos_ - 8)) {
             error = "chunk '" + std::string(reinterpret_cast<const char*>(pos_), 4) +
                     "' is larger than what holds it";
@@ -72,20 +72,20 @@ struct Format {
     int streams = 0;
 };
 
-std::string ReadStreamFormat(const Chunk& strf, Format& format) {
+std::string readStreamFormat(const Chunk& strf, Format& format) {
     if (strf.size < 40) {
         return "the stream format is truncated";
     }
     const uint8_t* b = strf.body;
-    const uint32_t headerSize = U32(b);
+    const uint32_t headerSize = u32(b);
     if (headerSize < 40 || headerSize > strf.size) {
         return "the bitmap header size is wrong";
     }
-    const int32_t width = static_cast<int32_t>(U32(b + 4));
-    const int32_t height = static_cast<int32_t>(U32(b + 8));
-    format.bitCount = U16(b + 14);
-    format.compression = U32(b + 16);
-    const uint32_t colorsUsed = U32(b + 32);
+    const int32_t width = static_cast<int32_t>(u32(b + 4));
+    const int32_t height = static_cast<int32_t>(u32(b + 8));
+    format.bitCount = u16(b + 14);
+    format.compression = u32(b + 16);
+    const uint32_t colorsUsed = u32(b + 32);
     if (width <= 0 || width > kMaxSide || height == 0 || height < -kMaxSide || height > kMaxSide) {
         return "the picture size is out of range";
     }
@@ -130,7 +130,7 @@ std::string ReadStreamFormat(const Chunk& strf, Format& format) {
     return {};
 }
 
-std::string ReadStreamList(const Chunk& strl, Format& format) {
+std::string readStreamList(const Chunk& strl, Format& format) {
     ChunkWalker walker(strl.body + 4, strl.body + strl.size);
     Chunk chunk{};
     std::string error;
@@ -138,16 +138,16 @@ std::string ReadStreamList(const Chunk& strl, Format& format) {
     bool haveHeader = false;
     uint32_t scale = 0;
     uint32_t rate = 0;
-    while (walker.Next(chunk, error)) {
-        if (Is(chunk.id, "strh")) {
+    while (walker.next(chunk, error)) {
+        if (is(chunk.id, "strh")) {
             if (chunk.size < 32) {
                 return "the stream header is truncated";
             }
             haveHeader = true;
-            isVideo = Is(chunk.body, "vids");
-            scale = U32(chunk.body + 20);
-            rate = U32(chunk.body + 24);
-        } else if (Is(chunk.id, "strf")) {
+            isVideo = is(chunk.body, "vids");
+            scale = u32(chunk.body + 20);
+            rate = u32(chunk.body + 24);
+        } else if (is(chunk.id, "strf")) {
             if (!haveHeader) {
                 return "a stream format comes before its header";
             }
@@ -157,7 +157,7 @@ std::string ReadStreamList(const Chunk& strl, Format& format) {
             if (format.haveVideo) {
                 return "the clip has more than one video stream";
             }
-            if (std::string formatError = ReadStreamFormat(chunk, format); !formatError.empty()) {
+            if (std::string formatError = readStreamFormat(chunk, format); !formatError.empty()) {
                 return formatError;
             }
             format.haveVideo = true;
@@ -176,19 +176,19 @@ std::string ReadStreamList(const Chunk& strl, Format& format) {
     return {};
 }
 
-std::string ReadHeaderList(const Chunk& hdrl, Format& format) {
+std::string readHeaderList(const Chunk& hdrl, Format& format) {
     ChunkWalker walker(hdrl.body + 4, hdrl.body + hdrl.size);
     Chunk chunk{};
     std::string error;
-    while (walker.Next(chunk, error)) {
-        if (Is(chunk.id, "avih")) {
+    while (walker.next(chunk, error)) {
+        if (is(chunk.id, "avih")) {
             if (chunk.size < 40) {
                 return "the main header is truncated";
             }
-            format.microsecondsPerFrame = U32(chunk.body);
-        } else if (Is(chunk.id, "LIST") && chunk.size >= 4 && Is(chunk.body, "strl")) {
+            format.microsecondsPerFrame = u32(chunk.body);
+        } else if (is(chunk.id, "LIST") && chunk.size >= 4 && is(chunk.body, "strl")) {
             ++format.streams;
-            if (std::string streamError = ReadStreamList(chunk, format); !streamError.empty()) {
+            if (std::string streamError = readStreamList(chunk, format); !streamError.empty()) {
                 return streamError;
             }
         }
@@ -204,11 +204,11 @@ public:
     }
 
     // Decodes one frame chunk into `out`, or returns why it cannot.
-    std::string Decode(const Chunk& chunk, std::vector<uint32_t>& out) {
+    std::string decode(const Chunk& chunk, std::vector<uint32_t>& out) {
         out = previous_;
         const std::string error = format_.compression == kCompressionRle8
-                                      ? DecodeRle8(chunk.body, chunk.size, out)
-                                      : DecodeRgb(chunk.body, chunk.size, out);
+                                      ? decodeRle8(chunk.body, chunk.size, out)
+                                      : decodeRgb(chunk.body, chunk.size, out);
         if (error.empty()) {
             previous_ = out;
         }
@@ -216,16 +216,16 @@ public:
     }
 
 private:
-    uint32_t PaletteColour(uint8_t index) const {
+    uint32_t paletteColour(uint8_t index) const {
         return index < format_.palette.size() ? format_.palette[index] : 0xFF000000u;
     }
 
     // Row y of the picture as stored (0 = first stored row) in top-down terms.
-    int64_t ScreenRow(int64_t storedRow) const {
+    int64_t screenRow(int64_t storedRow) const {
         return format_.topDown ? storedRow : format_.height - 1 - storedRow;
     }
 
-    std::string DecodeRgb(const uint8_t* data, std::size_t size, std::vector<uint32_t>& out) {
+    std::string decodeRgb(const uint8_t* data, std::size_t size, std::vector<uint32_t>& out) {
         const int64_t stride = (format_.width * format_.bitCount + 31) / 32 * 4;
         if (int64_t(size) < stride * format_.height) {
             return "a frame is shorter than its picture";
@@ -233,24 +233,24 @@ private:
         const int bytes = format_.bitCount / 8;
         for (int64_t stored = 0; stored < format_.height; ++stored) {
             const uint8_t* row = data + stored * stride;
-            uint32_t* target = out.data() + ScreenRow(stored) * format_.width;
+            uint32_t* target = out.data() + screenRow(stored) * format_.width;
             for (int64_t x = 0; x < format_.width; ++x) {
                 const uint8_t* p = row + x * bytes;
                 target[x] = bytes == 1
-                                ? PaletteColour(p[0])
+                                ? paletteColour(p[0])
                                 : 0xFF000000u | uint32_t(p[2]) << 16 | uint32_t(p[1]) << 8 | p[0];
             }
         }
         return {};
     }
 
-    std::string DecodeRle8(const uint8_t* data, std::size_t size, std::vector<uint32_t>& out) {
+    std::string decodeRle8(const uint8_t* data, std::size_t size, std::vector<uint32_t>& out) {
         const int64_t width = format_.width;
         const int64_t height = format_.height;
         int64_t x = 0;
         int64_t y = 0;  // stored row, bottom-up
         std::size_t pos = 0;
-        auto put = [&](uint8_t index) { out[ScreenRow(y) * width + x++] = PaletteColour(index); };
+        auto put = [&](uint8_t index) { out[screenRow(y) * width + x++] = paletteColour(index); };
         while (true) {
             if (size - pos < 2) {
                 return {};  // frames may end without the end-of-picture code
@@ -300,7 +300,7 @@ private:
     std::vector<uint32_t> previous_;
 };
 
-std::string ReadFrames(const Chunk& movi, const Format& format, AviClip& clip) {
+std::string readFrames(const Chunk& movi, const Format& format, AviClip& clip) {
     FrameDecoder decoder(format);
     const int64_t pixelsPerFrame = format.width * format.height;
     std::string error;
@@ -308,14 +308,14 @@ std::string ReadFrames(const Chunk& movi, const Format& format, AviClip& clip) {
     std::vector<ChunkWalker> stack{ChunkWalker(movi.body + 4, movi.body + movi.size)};
     while (!stack.empty()) {
         Chunk chunk{};
-        if (!stack.back().Next(chunk, error)) {
+        if (!stack.back().next(chunk, error)) {
             if (!error.empty()) {
                 return error;
             }
             stack.pop_back();
             continue;
         }
-        if (Is(chunk.id, "LIST") && chunk.size >= 4 && Is(chunk.body, "rec ")) {
+        if (is(chunk.id, "LIST") && chunk.size >= 4 && is(chunk.body, "rec ")) {
             if (stack.size() > 8) {
                 return "the frame lists are nested too deeply";
             }
@@ -331,7 +331,7 @@ std::string ReadFrames(const Chunk& movi, const Format& format, AviClip& clip) {
             return "the clip has too many frames";
         }
         std::vector<uint32_t> frame;
-        if (std::string frameError = decoder.Decode(chunk, frame); !frameError.empty()) {
+        if (std::string frameError = decoder.decode(chunk, frame); !frameError.empty()) {
             return "frame " + std::to_string(clip.frames.size() + 1) + ": " + frameError;
         }
         clip.frames.push_back(std::move(frame));
@@ -341,7 +341,7 @@ std::string ReadFrames(const Chunk& movi, const Format& format, AviClip& clip) {
 
 }  // namespace
 
-AviReadResult ReadAvi(const uint8_t* data, std::size_t size) {
+AviReadResult readAvi(const uint8_t* data, std::size_t size) {
     AviReadResult result;
     auto fail = [&result](std::string message) {
         result.ok = false;
@@ -349,7 +349,7 @@ AviReadResult ReadAvi(const uint8_t* data, std::size_t size) {
         result.clip = AviClip{};
         return result;
     };
-    if (data == nullptr || size < 12 || !Is(data, "RIFF") || !Is(data + 8, "AVI ")) {
+    if (data == nullptr || size < 12 || !is(data, "RIFF") || !is(data + 8, "AVI ")) {
         return fail("not an AVI file");
     }
     // The RIFF size is not trusted: some writers get it wrong, and the chunks
@@ -360,13 +360,13 @@ AviReadResult ReadAvi(const uint8_t* data, std::size_t size) {
     std::string error;
     bool haveHeader = false;
     bool haveMovie = false;
-    while (walker.Next(chunk, error)) {
-        if (!Is(chunk.id, "LIST") || chunk.size < 4) {
+    while (walker.next(chunk, error)) {
+        if (!is(chunk.id, "LIST") || chunk.size < 4) {
             continue;
         }
-        if (Is(chunk.body, "hdrl")) {
+        if (is(chunk.body, "hdrl")) {
             haveHeader = true;
-            if (std::string headerError = ReadHeaderList(chunk, format); !headerError.empty()) {
+            if (std::string headerError = readHeaderList(chunk, format); !headerError.empty()) {
                 return fail(headerError);
             }
             if (!format.haveVideo) {
@@ -375,12 +375,12 @@ AviReadResult ReadAvi(const uint8_t* data, std::size_t size) {
             if (format.streams != 1) {
                 return fail("the clip must have exactly one stream");
             }
-        } else if (Is(chunk.body, "movi")) {
+        } else if (is(chunk.body, "movi")) {
             if (!haveHeader) {
                 return fail("the frames come before the header");
             }
             haveMovie = true;
-            if (std::string framesError = ReadFrames(chunk, format, result.clip);
+            if (std::string framesError = readFrames(chunk, format, result.clip);
                 !framesError.empty()) {
                 return fail(framesError);
             }

@@ -17,17 +17,19 @@ constexpr qint64 kMaxClipFileBytes = 32 * 1024 * 1024;
 
 ClipControl::ClipControl(QWidget* parent)
     : QWidget(parent), background_(palette().window().color()) {
+    // Every paint fills the whole control first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     timer_.setTimerType(Qt::PreciseTimer);
-    connect(&timer_, &QTimer::timeout, this, &ClipControl::Advance);
+    connect(&timer_, &QTimer::timeout, this, &ClipControl::advance);
 }
 
-void ClipControl::SetBackground(const QColor& colour) {
+void ClipControl::setBackground(const QColor& colour) {
     background_ = colour;
     update();
 }
 
-bool ClipControl::Open(const QString& path) {
-    Stop();
+bool ClipControl::open(const QString& path) {
+    stop();
     frames_.clear();
     current_ = 0;
     update();
@@ -43,7 +45,7 @@ bool ClipControl::Open(const QString& path) {
     }
     const QByteArray bytes = file.readAll();
     const AviReadResult result =
-        ReadAvi(reinterpret_cast<const uint8_t*>(bytes.constData()), std::size_t(bytes.size()));
+        readAvi(reinterpret_cast<const uint8_t*>(bytes.constData()), std::size_t(bytes.size()));
     if (!result.ok) {
         lastError_ = path + ": " + QString::fromStdString(result.error);
         return false;
@@ -64,24 +66,31 @@ bool ClipControl::Open(const QString& path) {
     timer_.setInterval(std::max(1, clip.microsecondsPerFrame / 1000));
     lastError_.clear();
     if (autoPlay_) {
-        Play();
+        play();
     }
     return true;
 }
 
-bool ClipControl::OpenFromFolder(const QString& folder, const QString& fileName) {
-    if (Open(folder + "/" + fileName)) {
-        return true;
+bool ClipControl::openFromFolders(const QStringList& folders, const QString& fileName) {
+    QString firstError;
+    for (const QString& folder : folders) {
+        if (open(folder + "/" + fileName)) {
+            return true;
+        }
+        if (firstError.isEmpty()) {
+            firstError = lastError_;
+        }
     }
+    lastError_ = firstError.isEmpty() ? fileName + ": no folder to look in" : firstError;
     qWarning().noquote() << "velmora: cannot play" << lastError_;
     return false;
 }
 
-void ClipControl::Play() {
-    Play(-1);
+void ClipControl::play() {
+    play(-1);
 }
 
-void ClipControl::Play(int repeatCount) {
+void ClipControl::play(int repeatCount) {
     if (frames_.isEmpty()) {
         return;
     }
@@ -91,11 +100,11 @@ void ClipControl::Play(int repeatCount) {
     timer_.start();
 }
 
-void ClipControl::Stop() {
+void ClipControl::stop() {
     timer_.stop();
 }
 
-void ClipControl::Advance() {
+void ClipControl::advance() {
     if (current_ + 1 < frames_.size()) {
         ++current_;
     } else if (repeatsLeft_ < 0 || --repeatsLeft_ > 0) {
@@ -125,7 +134,7 @@ void ClipControl::paintEvent(QPaintEvent*) {
 
 void ClipControl::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
-        emit Click();
+        emit clicked();
     }
 }
 

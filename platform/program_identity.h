@@ -7,7 +7,7 @@
 namespace velmora {
 
 // `prefix` followed by major.minor.revision, each a plain decimal number.
-inline QString VersionLine(const QString& prefix) {
+inline QString versionLine(const QString& prefix) {
     return prefix + QString::number(identity::kVersionMajor) + "." +
            QString::number(identity::kVersionMinor) + "." +
            QString::number(identity::kVersionRevision);

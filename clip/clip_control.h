@@ -9,7 +9,7 @@
 namespace velmora {
 
 // Plays a short silent clip (see avi_reader.h) at the clip's own frame rate.
-// Pixels of the clip's corner colour are transparent: the control's own
+// pixels of the clip's corner colour are transparent: the control's own
 // background shows through them, so one clip suits any background.
 class ClipControl : public QWidget {
     Q_OBJECT
@@ -18,37 +18,38 @@ public:
     explicit ClipControl(QWidget* parent = nullptr);
 
     // A control with automatic play starts looping as soon as a clip opens.
-    void SetAutoPlay(bool autoPlay) { autoPlay_ = autoPlay; }
-    void SetBackground(const QColor& colour);
+    void setAutoPlay(bool autoPlay) { autoPlay_ = autoPlay; }
+    void setBackground(const QColor& colour);
 
     // Loads the clip at `path` and shows its first picture. On failure the
-    // control is left empty and LastError() says why.
-    bool Open(const QString& path);
-    QString LastError() const { return lastError_; }
-    // Opens `fileName` in the program's `folder`. The program plays on without
-    // a clip, so a failure only writes one line naming the file to stderr.
-    bool OpenFromFolder(const QString& folder, const QString& fileName);
+    // control is left empty and lastError() says why.
+    bool open(const QString& path);
+    QString lastError() const { return lastError_; }
+    // Opens `fileName` from the first of `folders` that holds it. The program
+    // plays on without a clip, so a failure only writes one line naming the
+    // file to stderr.
+    bool openFromFolders(const QStringList& folders, const QString& fileName);
 
     // From the first picture, repeating until Stop.
-    void Play();
+    void play();
     // From the first picture, `repeatCount` times through, then still.
-    void Play(int repeatCount);
-    void Stop();
+    void play(int repeatCount);
+    void stop();
 
-    bool IsPlaying() const { return timer_.isActive(); }
-    int FrameCount() const { return int(frames_.size()); }
-    int CurrentFrame() const { return current_; }
-    int FrameInterval() const { return timer_.interval(); }
+    bool isPlaying() const { return timer_.isActive(); }
+    int frameCount() const { return int(frames_.size()); }
+    int currentFrame() const { return current_; }
+    int frameInterval() const { return timer_.interval(); }
 
 signals:
-    void Click();
+    void clicked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    void Advance();
+    void advance();
 
     QVector<QImage> frames_;
     QTimer timer_;

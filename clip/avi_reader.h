@@ -27,6 +27,6 @@ struct AviReadResult {
 // palette, 24- or 32-bit; bottom-up or top-down) or RLE8 (bottom-up; each
 // frame drawn over the one before). Every size, count and offset is checked
 // against the bytes present; anything else is refused with a message.
-AviReadResult ReadAvi(const uint8_t* data, std::size_t size);
+AviReadResult readAvi(const uint8_t* data, std::size_t size);
 
 }  // namespace velmora

@@ -18,27 +18,21 @@ class AboutBox : public QDialog {
 public:
     AboutBox(LinkOpener& links, QWidget* parent = nullptr);
 
-    void Form_Load();
-    void lblEMail_Click();
-    void lblWebAdd_Click();
-
-    QPushButton* cmdOK = nullptr;
-    QLabel* picIcon = nullptr;
-    QLabel* lblDisclaimer = nullptr;
-    QLabel* lblTitle = nullptr;
-    QLabel* lblVersion = nullptr;
-    QLabel* lblEMail = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* lblCopyRight = nullptr;
-    QLabel* lblWebAdd = nullptr;
-    QLabel* lblPellin = nullptr;
-
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void load();
+    void emailClicked();
+    void webAddressClicked();
+
     LinkOpener& links_;
+    QLabel* version_ = nullptr;
+    QLabel* title_ = nullptr;
+    QLabel* email_ = nullptr;
+    QLabel* copyright_ = nullptr;
+    QLabel* webAddress_ = nullptr;
 };
 
 }  // namespace velmora

@@ -6,8 +6,9 @@
 
 #include "day_clock.h"
 #include "dialogs.h"
-#include "form_velmora.h"
 #include "link_opener.h"
+#include "main_window.h"
+#include "pause_timer.h"
 #include "program_identity.h"
 #include "random_source.h"
 #include "splash_screen.h"
@@ -15,25 +16,25 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(velmora::identity::kTitle);
-    QApplication::setApplicationVersion(velmora::VersionLine(QString()));
+    QApplication::setApplicationVersion(velmora::versionLine(QString()));
 
     velmora::QtDialogs dialogs;
     velmora::SystemDayClock clock;
     velmora::TimeSeededRandom random(clock);
+    velmora::TenMillisecondPause pauses;
     velmora::DesktopLinkOpener links;
-    const QString folder = QApplication::applicationDirPath();
+    const QStringList clipFolders{QApplication::applicationDirPath()};
 
-    std::unique_ptr<velmora::FormVelmora> window;
+    std::unique_ptr<velmora::MainWindow> window;
     auto mainWindow = [&]() -> QWidget* {
         if (!window) {
-            window = std::make_unique<velmora::FormVelmora>(
-                velmora::WindowServices{dialogs, clock, random, links}, folder);
-            dialogs.SetParent(window.get());
-            window->Form_Load();
+            window = std::make_unique<velmora::MainWindow>(
+                velmora::WindowServices{dialogs, random, pauses, links}, clipFolders);
+            dialogs.setParent(window.get());
         }
         return window.get();
     };
-    auto* splash = new velmora::SplashScreen(mainWindow, folder);
+    auto* splash = new velmora::SplashScreen(mainWindow, clipFolders);
     splash->show();
     return app.exec();
 }

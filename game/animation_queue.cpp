@@ -1,0 +1,51 @@
+#include "animation_queue.h"
+
+#include "pause_timer.h"
+
+namespace velmora {
+
+AnimationQueue::AnimationQueue(PauseTimer& timer, QObject* parent)
+    : QObject(parent), timer_(timer) {}
+
+void AnimationQueue::add(std::function<void()> step) {
+    steps_.push_back({std::move(step)});
+}
+
+void AnimationQueue::addPause() {
+    steps_.push_back({});
+}
+
+void AnimationQueue::play() {
+    if (playing_ || pausing_) {
+        return;
+    }
+    playing_ = true;
+    while (!steps_.empty()) {
+        Step step = std::move(steps_.front());
+        steps_.pop_front();
+        if (!step.action) {
+            pausing_ = true;
+            ++pauseCount_;
+            playing_ = false;
+            timer_.start([this] {
+                pausing_ = false;
+                play();
+            });
+            return;
+        }
+        // An action may queue further steps; they are played in this loop.
+        step.action();
+    }
+    playing_ = false;
+    emit finished();
+}
+
+void AnimationQueue::clear() {
+    steps_.clear();
+    if (pausing_) {
+        timer_.cancel();
+        pausing_ = false;
+    }
+}
+
+}  // namespace velmora

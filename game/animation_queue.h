@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QObject>
+
+#include <deque>
+#include <functional>
+
+namespace velmora {
+
+class PauseTimer;
+
+// The drawing of moves as a queue of steps played in order. A step is a
+// piece of drawing or an action (what follows a move: the next move, the
+// award, the credit); a pause lets the event loop run for one PauseTimer
+// interval before the next step. Nothing ever waits inside a step, so no
+// input is ever handled in the middle of another.
+class AnimationQueue : public QObject {
+    Q_OBJECT
+
+public:
+    explicit AnimationQueue(PauseTimer& timer, QObject* parent = nullptr);
+
+    void add(std::function<void()> step);
+    void addPause();
+    // Plays queued steps up to the next pause, or to the end. Does nothing
+    // while a pause runs or while the queue is already playing.
+    void play();
+    // Drops every step still queued and any pause that runs.
+    void clear();
+    // Something is queued, pausing or playing.
+    bool busy() const { return !steps_.empty() || pausing_ || playing_; }
+    // Pauses started since the queue was made.
+    int pauseCount() const { return pauseCount_; }
+
+signals:
+    // The queue has played its last step.
+    void finished();
+
+private:
+    struct Step {
+        std::function<void()> action;  // empty for a pause
+    };
+
+    PauseTimer& timer_;
+    std::deque<Step> steps_;
+    bool pausing_ = false;
+    bool playing_ = false;
+    int pauseCount_ = 0;
+};
+
+}  // namespace velmora

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QTimer>
+
+#include <functional>
+
+namespace velmora {
+
+// Paces the board's animations: one pause between two drawing steps. Tests
+// put a timer they step by hand in its place.
+class PauseTimer {
+public:
+    virtual ~PauseTimer() = default;
+    // Calls `done` once, from the event loop, when the pause is over. A pause
+    // started while another runs replaces it.
+    virtual void start(std::function<void()> done) = 0;
+    // The pause ends without calling its `done`.
+    virtual void cancel() = 0;
+};
+
+// Ten milliseconds on the monotonic clock, whatever the time of day.
+class TenMillisecondPause : public PauseTimer {
+public:
+    static constexpr int kMilliseconds = 10;
+
+    TenMillisecondPause();
+    void start(std::function<void()> done) override;
+    void cancel() override;
+
+private:
+    QTimer timer_;
+    std::function<void()> done_;
+};
+
+}  // namespace velmora

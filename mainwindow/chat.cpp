@@ -1,0 +1,49 @@
+// Lines of text between the two users while they are connected.
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include "clip_control.h"
+#include "main_window.h"
+#include "wire_messages.h"
+
+namespace velmora {
+
+namespace {
+
+// Past this many characters the transcript starts again before a new line.
+constexpr int kTranscriptLimit = 25000;
+
+// The transcript's length with every line break counted as the two
+// characters CR LF that end each line.
+int transcriptLength(const QPlainTextEdit* transcript) {
+    const QString text = transcript->toPlainText();
+    return int(text.size() + text.count('\n'));
+}
+
+}  // namespace
+
+bool MainWindow::sendChatLine() {
+    if (socket_.state() != 7) {
+        return false;  // Enter is left to the box, and the text stays
+    }
+    const QByteArray text = chatLine_->text().toLatin1();
+    socket_.sendData(QByteArray::fromStdString(wire::encodeChat(text.toStdString())));
+    addToTranscript(chatLine_->text());
+    chatLine_->clear();
+    return true;
+}
+
+void MainWindow::showChatLine(const QString& text) {
+    addToTranscript(text);
+    lamp_->play(1);
+}
+
+void MainWindow::addToTranscript(const QString& line) {
+    if (transcriptLength(transcript_) > kTranscriptLimit) {
+        transcript_->clear();
+    }
+    // At the insertion point, which the user may have moved by clicking.
+    transcript_->insertPlainText(line + "\r\n");
+}
+
+}  // namespace velmora

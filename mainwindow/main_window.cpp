@@ -1,0 +1,161 @@
+// The main window: its wiring to the game, and what it shows of it.
+#include "main_window.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include "about_box.h"
+#include "board_picture.h"
+#include "clip_control.h"
+#include "dialogs.h"
+#include "pictures.h"
+#include "twips.h"
+
+namespace velmora {
+
+namespace {
+
+// Setting a text repaints its box even when nothing changed, and the game
+// announces changes many times a move.
+template <typename Box>
+void showText(Box* box, const QString& text) {
+    if (box->text() != text) {
+        box->setText(text);
+    }
+}
+
+}  // namespace
+
+MainWindow::MainWindow(WindowServices services, QStringList clipFolders, QWidget* parent)
+    : QMainWindow(parent),
+      services_(services),
+      clipFolders_(std::move(clipFolders)),
+      peer_(socket_),
+      game_(peer_, services.random, services.pauses) {
+    setObjectName("formVelmora");
+    setWindowTitle("Velmora");
+    setWindowIcon(mainWindowIcon());
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(dialogFont(8.25));
+    createControls();
+    createMenus();
+
+    // What the game draws and shows.
+    connect(&game_, &Game::boardCleared, board_, &BoardPicture::clear);
+    connect(&game_, &Game::lineDrawn, board_, &BoardPicture::line);
+    connect(&game_, &Game::arcDrawn, board_,
+            [this](int x, int y, double radius, double angle, quint32 colour) {
+                board_->arc(x, y, radius, 0, angle, colour);
+            });
+    connect(&game_, &Game::circleDrawn, board_, &BoardPicture::circle);
+    connect(&game_, &Game::logoChanged, this, &MainWindow::showLogo);
+    connect(&game_, &Game::changed, this, &MainWindow::showGame);
+
+    // The user's commands.
+    connect(board_, &BoardPicture::pressed, &game_, &Game::press);
+    connect(passButton_, &QPushButton::clicked, this, &MainWindow::passCommand);
+    connect(passAction_, &QAction::triggered, this, &MainWindow::passCommand);
+    connect(newGameButton_, &QPushButton::clicked, &game_, &Game::requestNewGame);
+    connect(newGameAction_, &QAction::triggered, &game_, &Game::requestNewGame);
+    connect(fastModeAction_, &QAction::triggered, this, &MainWindow::fastModeCommand);
+    connect(exitAction_, &QAction::triggered, this, &QWidget::close);
+    connect(aboutAction_, &QAction::triggered, this, &MainWindow::aboutCommand);
+    connect(logo_, &ClipControl::clicked, this, &MainWindow::aboutCommand);
+
+    // Remote play.
+    connect(connectButton_, &QPushButton::clicked, this, &MainWindow::connectCommand);
+    connect(connectAction_, &QAction::triggered, this, &MainWindow::connectCommand);
+    connect(disconnectAction_, &QAction::triggered, this, &MainWindow::connectCommand);
+    connect(listenAction_, &QAction::triggered, this, &MainWindow::listenCommand);
+    connect(portAction_, &QAction::triggered, this, &MainWindow::portCommand);
+    connect(localAddressAction_, &QAction::triggered, this, &MainWindow::localAddressCommand);
+    connect(&socket_, &WinSock::connectionRequest, this, &MainWindow::acceptCaller);
+    connect(&socket_, &WinSock::connected, this, &MainWindow::callAnswered);
+    connect(&socket_, &WinSock::dataArrival, this, &MainWindow::readArrival);
+    connect(&socket_, &WinSock::closed, this, &MainWindow::peerClosed);
+    connect(&socket_, &WinSock::error, this, &MainWindow::socketFailed);
+    heldBytesTimer_ = new QTimer(this);
+    heldBytesTimer_->setSingleShot(true);
+    connect(heldBytesTimer_, &QTimer::timeout, this, &MainWindow::flushHeldBytes);
+
+    setWindowHeightTwips(kIdleHeightTwips);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::showGame() {
+    using Side = Game::Side;
+    using Result = Game::Result;
+    showText(message_, game_.message());
+    showText(opponentLabel_, game_.opponentName());
+    showText(userSigns_, game_.signs(Side::User));
+    showText(userTotal_, game_.totalText(Side::User));
+    showText(opponentSigns_, game_.signs(Side::Opponent));
+    showText(opponentTotal_, game_.totalText(Side::Opponent));
+    winFace_->setVisible(game_.result() == Result::Win);
+    lostFace_->setVisible(game_.result() == Result::Lost);
+    levelFace_->setVisible(game_.result() == Result::Level);
+    passButton_->setVisible(game_.passButtonShown());
+    passButton_->setEnabled(game_.passEnabled());
+    passAction_->setEnabled(game_.passEnabled());
+    newGameButton_->setEnabled(game_.newGameEnabled());
+    newGameAction_->setEnabled(game_.newGameEnabled());
+}
+
+void MainWindow::showLogo(Game::Logo logo) {
+    switch (logo) {
+        case Game::Logo::Waiting:
+            logo_->play();
+            break;
+        case Game::Logo::Still:
+            logo_->show();
+            logo_->play();
+            logo_->stop();
+            break;
+        case Game::Logo::Hidden:
+            logo_->play();
+            logo_->stop();
+            logo_->hide();
+            break;
+    }
+}
+
+void MainWindow::passCommand() {
+    if (game_.pass() == Game::PassAnswer::MarksOwed) {
+        services_.dialogs.messageBox("Hey!!! .... You Got Marks Already !!!", QString(),
+                                     Dialogs::Buttons::Ok, Dialogs::Icon::None,
+                                     Dialogs::Answer::Ok);
+    }
+}
+
+void MainWindow::fastModeCommand() {
+    // The menu has already flipped the check mark; the game's setting decides.
+    fastModeAction_->setChecked(game_.fastMode());
+    bool yes = true;
+    if (!game_.fastMode()) {
+        const QString question =
+            "When selected Fast-Mode, you would hard to watch how Opponent getting marks"
+            "\r\n\r\n" +
+            QString(28, ' ') + "Are you sure change to Fast-Mode ?";
+        yes = services_.dialogs.messageBox(question, "Fast Mode", Dialogs::Buttons::YesNo,
+                                           Dialogs::Icon::Question,
+                                           Dialogs::Answer::Yes) == Dialogs::Answer::Yes;
+    }
+    if (yes) {
+        game_.setFastMode(!game_.fastMode());
+        fastModeAction_->setChecked(game_.fastMode());
+    }
+}
+
+void MainWindow::aboutCommand() {
+    // A fresh box each time; the main window takes no input while it is open.
+    AboutBox about(services_.links, this);
+    about.exec();
+}
+
+}  // namespace velmora

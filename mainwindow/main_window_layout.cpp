@@ -1,0 +1,224 @@
+// The main window as created: every control with its place, size, text, tool
+// tip and font, the tab order, and the menu tree. Places are in twips.
+#include <QAction>
+#include <QApplication>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <cmath>
+
+#include "board_picture.h"
+#include "clip_control.h"
+#include "dialogs.h"
+#include "main_window.h"
+#include "pictures.h"
+#include "twips.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr int kClientWidthTwips = 6150;
+// Title bar, menu bar and borders of the window as designed: the client area
+// is the outer height less this (7000 shows all 6405 designed twips).
+constexpr int kDecorationTwips = 595;
+
+template <typename T>
+T* named(T* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QLineEdit* textBox(QWidget* parent, const char* name, bool readOnly) {
+    auto* box = named(new QLineEdit(parent), name);
+    box->setReadOnly(readOnly);
+    return box;
+}
+
+QLabel* label(QWidget* parent, const char* name, const QString& text, const QString& tip,
+              Qt::Alignment alignment) {
+    auto* label = named(new QLabel(text, parent), name);
+    label->setToolTip(tip);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    return label;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& text, const QString& tip) {
+    auto* button = named(new QPushButton(text, parent), name);
+    button->setToolTip(tip);
+    return button;
+}
+
+QLabel* picture(QWidget* parent, const char* name, Face face) {
+    auto* picture = named(new QLabel(parent), name);
+    picture->setPixmap(QPixmap::fromImage(faceImage(face)));
+    picture->setAlignment(Qt::AlignCenter);
+    picture->setAttribute(Qt::WA_TranslucentBackground);
+    placeInTwips(picture, 720, 960, 480, 480);
+    picture->hide();
+    return picture;
+}
+
+QAction* menuEntry(QMenu* menu, const char* name, const QString& caption,
+                   const QKeySequence& shortcut = {}) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(shortcut);
+    action->setShortcutContext(Qt::WindowShortcut);
+    return action;
+}
+
+QAction* separator(QMenu* menu, const char* name) {
+    QAction* action = menu->addSeparator();
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+}  // namespace
+
+void MainWindow::createControls() {
+    client_ = new QWidget(this);
+    client_->setObjectName("client");
+    setCentralWidget(client_);
+    QWidget* c = client_;
+
+    board_ = named(new BoardPicture(c), "PicMain");
+    board_->move(pixels(2040), pixels(120));
+    board_->setSizeTwips(4000, 4000);
+
+    userSigns_ = textBox(c, "txtUserSig", true);
+    placeInTwips(userSigns_, 1920, 4320, 4095, 285);
+    opponentSigns_ = textBox(c, "txtComSig", true);
+    placeInTwips(opponentSigns_, 1920, 4680, 4095, 285);
+    userLabel_ = label(c, "lblUser", "User:", "Your Marks", Qt::AlignRight);
+    // The right-aligned headings may spill to the left, never be cut short.
+    placeInTwips(userLabel_, 0, 4320, 855, 255);
+    opponentLabel_ = label(c, "lblOtherSide", "Computer:", "Opponent Marks", Qt::AlignRight);
+    placeInTwips(opponentLabel_, 0, 4680, 855, 255);
+    userTotal_ = textBox(c, "txtUserTot", true);
+    placeInTwips(userTotal_, 960, 4320, 855, 285);
+    opponentTotal_ = textBox(c, "txtComTot", true);
+    placeInTwips(opponentTotal_, 960, 4680, 855, 285);
+
+    newGameButton_ = button(c, "cmcReset", "&New Game", "Reset the Games");
+    placeInTwips(newGameButton_, 120, 240, 1695, 375);
+    connectButton_ = button(c, "cmcConnect", "Disconnect", "Toggle the Remote Connection");
+    placeInTwips(connectButton_, 120, 3480, 1695, 375);
+
+    status_ = label(c, "lblStatus", "Ready", "Connection Status", Qt::AlignHCenter);
+    status_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    status_->setFont(dialogFont(9.75));
+    placeInTwips(status_, 120, 3120, 1695, 375);
+    message_ = label(c, "lblMessage", "Your Turn", "Games Message", Qt::AlignHCenter);
+    message_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    message_->setFont(dialogFont(13.5));
+    placeInTwips(message_, 120, 1800, 1695, 495);
+
+    passButton_ = button(c, "cmcPass", "&Pass", "Let Computer play One step");
+    placeInTwips(passButton_, 120, 2280, 1695, 375);
+
+    logo_ = named(new ClipControl(c), "AniLogo");
+    logo_->setToolTip("About me");
+    logo_->setBackground(palette().button().color());
+    placeInTwips(logo_, 600, 840, 735, 735);
+
+    chatLine_ = textBox(c, "txtTX", false);
+    placeInTwips(chatLine_, 960, 5160, 5055, 285);
+    transcript_ = named(new QPlainTextEdit(c), "txtRX");
+    transcript_->setReadOnly(true);
+    transcript_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    placeInTwips(transcript_, 960, 5520, 5055, 765);
+    chatLabel_ = label(c, "lblChat", "Message:", "Send Message to Remote", Qt::AlignRight);
+    placeInTwips(chatLabel_, 0, 5160, 855, 255);
+    lamp_ = named(new ClipControl(c), "AniLight");
+    lamp_->setBackground(QColor(192, 192, 192));
+    placeInTwips(lamp_, 240, 5640, 615, 615);
+
+    winFace_ = picture(c, "ImgWin", Face::Win);
+    lostFace_ = picture(c, "ImgLost", Face::Lost);
+    levelFace_ = picture(c, "ImgLevel", Face::Level);
+
+    // A rule three pixels wide, centred on its line at 5060.
+    rule_ = named(new QFrame(c), "Line1");
+    rule_->setGeometry(0, pixels(5060) - 1, pixels(6120) + 1, 3);
+    rule_->setAutoFillBackground(true);
+    QPalette colours = rule_->palette();
+    colours.setColor(QPalette::Window, QColor(0, 0, 192));
+    rule_->setPalette(colours);
+
+    // Tab order as designed; labels, pictures and the clips take no focus.
+    QWidget* order[] = {board_,         userSigns_,     opponentSigns_, userTotal_, opponentTotal_,
+                        newGameButton_, connectButton_, passButton_,    chatLine_,  transcript_};
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
+    for (QWidget* box : {static_cast<QWidget*>(userSigns_), static_cast<QWidget*>(opponentSigns_),
+                         static_cast<QWidget*>(userTotal_), static_cast<QWidget*>(opponentTotal_),
+                         static_cast<QWidget*>(chatLine_), static_cast<QWidget*>(transcript_)}) {
+        box->installEventFilter(this);
+    }
+}
+
+void MainWindow::createMenus() {
+    QMenu* gameMenu = menuBar()->addMenu("&Game");
+    gameMenu->setObjectName("m_Game");
+    passAction_ = menuEntry(gameMenu, "m_Pass", "Pass", QKeySequence("Ctrl+P"));
+    separator(gameMenu, "m_Line1");
+    newGameAction_ = menuEntry(gameMenu, "m_Reset", "New", QKeySequence("Ctrl+N"));
+    fastModeAction_ = menuEntry(gameMenu, "m_FastMode", "Fast Mode");
+    fastModeAction_->setCheckable(true);
+    separator(gameMenu, "m_Line2");
+    exitAction_ = menuEntry(gameMenu, "m_Exit", "Exit");
+
+    QMenu* remoteMenu = menuBar()->addMenu("&Remote");
+    remoteMenu->setObjectName("m_Remote");
+    connectAction_ = menuEntry(remoteMenu, "m_Connect", "Connect", QKeySequence("Ctrl+C"));
+    disconnectAction_ = menuEntry(remoteMenu, "m_Disconnect", "Disconnect", QKeySequence("Ctrl+D"));
+    listenAction_ = menuEntry(remoteMenu, "m_Listening", "Listening Call", QKeySequence("Ctrl+L"));
+    separator(remoteMenu, "m_Line3");
+    portAction_ = menuEntry(remoteMenu, "m_PortNum", "Change Port Number");
+    separator(remoteMenu, "m_Line4");
+    localAddressAction_ =
+        menuEntry(remoteMenu, "m_Local", "Local IP Address", QKeySequence("Ctrl+I"));
+
+    QMenu* helpMenu = menuBar()->addMenu("&Help");
+    helpMenu->setObjectName("m_Help");
+    aboutAction_ = menuEntry(helpMenu, "m_About", "About", QKeySequence("Ctrl+A"));
+}
+
+void MainWindow::setWindowHeightTwips(int twips) {
+    windowHeightTwips_ = twips;
+    client_->setFixedSize(pixels(kClientWidthTwips), pixels(twips - kDecorationTwips));
+    setFixedSize(client_->width(), menuBar()->sizeHint().height() + client_->height());
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The menu shortcuts work from anywhere in the window, also where a text
+    // box would take the key for itself (Ctrl+A, Ctrl+C, ...).
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(key->keyCombination());
+        for (QAction* action : {passAction_, newGameAction_, connectAction_, disconnectAction_,
+                                listenAction_, localAddressAction_, aboutAction_}) {
+            if (action->isEnabled() && action->shortcut() == pressed) {
+                event->ignore();
+                return true;
+            }
+        }
+    }
+    // Enter in the chat line sends it while connected; otherwise the box has it.
+    if (watched == chatLine_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && sendChatLine()) {
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace velmora
