@@ -9,9 +9,9 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 
+#include <sys/resource.h>
 #include <algorithm>
 #include <cstdio>
-#include <sys/resource.h>
 #include <vector>
 
 #include "day_clock.h"
@@ -141,8 +141,8 @@ void wholeGame(const char* when, double secondsSinceMidnight) {
         "%s: %d user moves, %zu pauses: min %.2f ms, median %.2f ms, p99 %.2f ms, max %.2f ms; "
         "wall %.2f s, CPU %.3f s in the program and %.3f s in the kernel = %.2f%% + %.2f%% of "
         "one core\n",
-        when, clicks, ms.size(), ms.front(), ms[ms.size() / 2], ms[ms.size() * 99 / 100],
-        ms.back(), seconds, user, system, 100 * user / seconds, 100 * system / seconds);
+        when, clicks, ms.size(), ms.front(), ms[ms.size() / 2], ms[ms.size() * 99 / 100], ms.back(),
+        seconds, user, system, 100 * user / seconds, 100 * system / seconds);
     window.hide();
 }
 

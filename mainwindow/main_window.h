@@ -53,6 +53,10 @@ public:
     int portNumber() const { return portNumber_; }
     int socketState() const { return socket_.state(); }
 
+signals:
+    // The window has closed and the program should end at once, with status 0.
+    void unloaded();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;

@@ -105,10 +105,9 @@ void MainWindow::showConnectionView(bool idle) {
 }
 
 QString MainWindow::socketStateText() const {
-    static const char* const kTexts[] = {"Closed",     "Open",      "Listening",
-                                         "Pending",    "Resolving", "Resolved",
-                                         "Connecting", "Connected", "Peer is closing",
-                                         "Error"};
+    static const char* const kTexts[] = {"Closed",          "Open",     "Listening",  "Pending",
+                                         "Resolving",       "Resolved", "Connecting", "Connected",
+                                         "Peer is closing", "Error"};
     const int state = socket_.state();
     return state >= 0 && state < int(std::size(kTexts)) ? kTexts[state] : QString();
 }
@@ -152,9 +151,9 @@ void MainWindow::socketFailed(int number, const QString& description) {
 void MainWindow::readArrival() {
     const QByteArray arrived = socket_.getData();
     heldBytesTimer_->stop();
-    const wire::Reading reading = wire::readArrival(
-        std::string_view(heldBytes_.constData(), std::size_t(heldBytes_.size())),
-        std::string_view(arrived.constData(), std::size_t(arrived.size())));
+    const wire::Reading reading =
+        wire::readArrival(std::string_view(heldBytes_.constData(), std::size_t(heldBytes_.size())),
+                          std::string_view(arrived.constData(), std::size_t(arrived.size())));
     heldBytes_ = QByteArray::fromStdString(reading.held);
     if (!heldBytes_.isEmpty()) {
         heldBytesTimer_->start(kHoldMilliseconds);
@@ -183,7 +182,8 @@ void MainWindow::handleMessages(const std::vector<wire::Message>& messages) {
                 game_.receiveFinish();
                 break;
             case Kind::Chat:
-                showChatLine(QString::fromLatin1(message.text.data(), qsizetype(message.text.size())));
+                showChatLine(
+                    QString::fromLatin1(message.text.data(), qsizetype(message.text.size())));
                 break;
             case Kind::Close:
                 // The toggle answers "CLOSE" while the socket still says

@@ -1,6 +1,5 @@
 // The window's life from its first activation to the end of the program.
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QPushButton>
 #include <QTimer>
 
@@ -49,7 +48,7 @@ void MainWindow::unload() {
     // The end, at once: nothing more is drawn and no further event is handled.
     game_.stop();
     heldBytesTimer_->stop();
-    QCoreApplication::exit(0);
+    emit unloaded();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

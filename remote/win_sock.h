@@ -29,8 +29,10 @@ public:
     ~WinSock() override;
 
     // What one dataArrival can hand over at most: a peer that floods the
-    // connection is read in bounded pieces.
-    static constexpr qint64 kReadBufferBytes = 64 * 1024;
+    // connection is read in pieces small enough to show one at a time without
+    // holding up the window (a piece of chat becomes one line of the
+    // transcript, and a long line is costly to lay out).
+    static constexpr qint64 kReadBufferBytes = 8 * 1024;
 
     int state() const { return state_; }
 

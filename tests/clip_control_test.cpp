@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using velmora::ClipControl;
 
@@ -24,7 +26,8 @@ private slots:
     void playRepeatsUntilStop();
     void playOnceStopsOnTheLastPicture();
     void unreadableFilesLeaveTheControlEmpty();
-    void framesKeepComingDuringNestedEventLoops();
+    void theKeyColourShowsTheBackground();
+    void foldersAreTriedInTurn();
 };
 
 void ClipControlTest::openShowsTheFirstPictureStill() {
@@ -66,9 +69,19 @@ void ClipControlTest::playRepeatsUntilStop() {
 void ClipControlTest::playOnceStopsOnTheLastPicture() {
     ClipControl clip;
     QVERIFY(clip.open(Resource("Yellow.avi")));
+    // Watched closely enough to see a second time through begin.
+    int wraps = 0;
+    int last = 0;
+    QTimer watch;
+    connect(&watch, &QTimer::timeout, this, [&] {
+        wraps += clip.currentFrame() < last;
+        last = clip.currentFrame();
+    });
+    watch.start(2);
     clip.play(1);
     QTRY_VERIFY_WITH_TIMEOUT(!clip.isPlaying(), 5000);
     QCOMPARE(clip.currentFrame(), 15);
+    QCOMPARE(wraps, 0);
 }
 
 void ClipControlTest::unreadableFilesLeaveTheControlEmpty() {
@@ -92,19 +105,31 @@ void ClipControlTest::unreadableFilesLeaveTheControlEmpty() {
     QCOMPARE(clip.frameCount(), 0);
 }
 
-void ClipControlTest::framesKeepComingDuringNestedEventLoops() {
+void ClipControlTest::theKeyColourShowsTheBackground() {
     ClipControl clip;
+    clip.resize(49, 49);
+    clip.setBackground(QColor(10, 200, 30));
     QVERIFY(clip.open(Resource("A_Logo.avi")));
-    clip.play();
-    // The board's pauses hand events on in short bursts like this.
-    QElapsedTimer elapsed;
-    elapsed.start();
-    while (elapsed.elapsed() < 600) {
-        QEventLoop pause;
-        QTimer::singleShot(10, &pause, &QEventLoop::quit);
-        pause.exec();
+    const QImage shown = clip.grab().toImage();
+    QCOMPARE(QColor(shown.pixel(0, 0)), QColor(10, 200, 30));
+    QCOMPARE(QColor(shown.pixel(48, 48)), QColor(10, 200, 30));
+    int drawn = 0;
+    for (int y = 0; y < 49; ++y) {
+        for (int x = 0; x < 49; ++x) {
+            drawn += QColor(shown.pixel(x, y)) != QColor(10, 200, 30);
+        }
     }
-    QVERIFY(clip.currentFrame() >= 2);
+    QVERIFY(drawn > 100);  // the logo itself
+}
+
+void ClipControlTest::foldersAreTriedInTurn() {
+    QTemporaryDir empty;
+    ClipControl clip;
+    QVERIFY(clip.openFromFolders({empty.path(), VELMORA_RESOURCES_DIR}, "Yellow.avi"));
+    QCOMPARE(clip.frameCount(), 16);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Yellow\\.avi"));
+    QVERIFY(!clip.openFromFolders({empty.path()}, "Yellow.avi"));
+    QCOMPARE(clip.frameCount(), 0);
 }
 
 QTEST_MAIN(ClipControlTest)

@@ -5,29 +5,12 @@
 #include <vector>
 
 #include "board_text.h"
+#include "scripted_random.h"
 
 using velmora::chooseComputerCell;
 using velmora::SearchStart;
 
 namespace {
-
-// Hands out fixed values and counts how often it was reseeded.
-class ScriptedRandom : public velmora::RandomSource {
-public:
-    explicit ScriptedRandom(std::vector<double> values) : values_(std::move(values)) {}
-    void seedFromTimeOfDay() override { ++seeds; }
-    double nextUniform() override { return values_.at(next_++ % values_.size()); }
-    int seeds = 0;
-
-private:
-    std::vector<double> values_;
-    std::size_t next_ = 0;
-};
-
-// The value u that makes Int(u * 9 + 1) equal n.
-double UniformFor(int n) {
-    return (n - 0.5) / 9.0;
-}
 
 struct Chosen {
     int column;
@@ -36,7 +19,8 @@ struct Chosen {
 
 Chosen Search(const velmora::BoardGrid& board, int startColumn, int startRow) {
     velmora::BoardGrid searched = board;
-    ScriptedRandom random({UniformFor(startColumn), UniformFor(startRow)});
+    ScriptedRandom random(
+        {ScriptedRandom::uniformFor(startColumn), ScriptedRandom::uniformFor(startRow)});
     const SearchStart start = velmora::drawSearchStart(random);
     const velmora::Cell cell = chooseComputerCell(searched, start);
     EXPECT_EQ(start.startColumn, startColumn);

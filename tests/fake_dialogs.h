@@ -1,12 +1,15 @@
 #pragma once
 
+#include <QList>
 #include <QQueue>
 #include <QStringList>
+#include <QUrl>
 
 #include "dialogs.h"
+#include "link_opener.h"
 
 // Records every box the program asks for and answers from a script
-// (Yes and the empty text when the script has run out).
+// (Yes, and the empty text, when the script has run out).
 class FakeDialogs : public velmora::Dialogs {
 public:
     struct Shown {
@@ -20,12 +23,8 @@ public:
     Answer messageBox(const QString& text, const QString& title, Buttons buttons, Icon icon,
                       Answer defaultAnswer) override {
         shown.append({text, title, buttons, icon, defaultAnswer});
-        if (onMessage) {
-            onMessage();
-        }
         return answers.isEmpty() ? Answer::Yes : answers.dequeue();
     }
-
     QString inputBox(const QString& prompt, const QString& title,
                      const QString& defaultText) override {
         prompts.append(prompt + "|" + title + "|" + defaultText);
@@ -36,6 +35,15 @@ public:
     QQueue<Answer> answers;
     QStringList prompts;
     QQueue<QString> inputs;
-    // Runs while a message box "is open", as a modal box lets events run.
-    std::function<void()> onMessage;
+};
+
+// Records the links it is asked to open; `works` says whether it manages.
+class RecordingLinks : public velmora::LinkOpener {
+public:
+    bool open(const QUrl& url) override {
+        opened.append(url);
+        return works;
+    }
+    QList<QUrl> opened;
+    bool works = true;
 };

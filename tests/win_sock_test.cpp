@@ -7,16 +7,13 @@
 #include <QTest>
 #include <QTimer>
 
-#include "fake_dialogs.h"
-
 using velmora::WinSock;
 
 namespace {
 
 // A listener on an ephemeral loopback port, accepting every caller.
 struct Listening {
-    FakeDialogs dialogs;
-    WinSock sock{dialogs};
+    WinSock sock;
     Listening() {
         QObject::connect(&sock, &WinSock::connectionRequest, &sock, [this](int id) {
             sock.close();
@@ -30,10 +27,9 @@ struct Listening {
 // A caller connected to a listener, both in state 7.
 struct ConnectedPair {
     Listening server;
-    FakeDialogs dialogs;
-    WinSock caller{dialogs};
+    WinSock caller;
     ConnectedPair() {
-        caller.connect("127.0.0.1", server.sock.localPort());
+        caller.connectTo("127.0.0.1", server.sock.localPort());
         QTRY_COMPARE(server.sock.state(), 7);
         QTRY_COMPARE(caller.state(), 7);
     }
@@ -52,9 +48,9 @@ class WinSockTest : public QObject {
 
 private slots:
     void listenConnectAcceptAndTalkBothWays();
-    void bytesOnTheWireAreLatin1WithNothingAdded();
+    void bytesOnTheWireAreExactlyWhatWasSent();
     void peerCloseIsReportedAsStateEight();
-    void refusedConnectRaisesErrorAndShowsItsBox();
+    void refusedConnectRaisesAnError();
     void takenLocalPortLeavesStateOne();
     void localPortInTimeWaitCanBeBoundAgain();
     void arrivalsDuringAHandlersPauseAreHandedOver();
@@ -67,48 +63,45 @@ void WinSockTest::listenConnectAcceptAndTalkBothWays() {
     QCOMPARE(server.sock.state(), 2);
     QVERIFY(server.sock.localPort() != 0);
 
-    FakeDialogs dialogs;
-    WinSock caller(dialogs);
+    WinSock caller;
     QSignalSpy connected(&caller, &WinSock::connected);
     QVERIFY(connected.isValid());
     caller.setLocalPort(0);
-    caller.connect("127.0.0.1", server.sock.localPort());
+    caller.connectTo("127.0.0.1", server.sock.localPort());
     QCOMPARE(caller.state(), 6);
     QTRY_COMPARE(connected.count(), 1);
     QCOMPARE(caller.state(), 7);
     QTRY_COMPARE(server.sock.state(), 7);
 
-    QString atServer;
-    QString atCaller;
+    QByteArray atServer;
+    QByteArray atCaller;
     connect(&server.sock, &WinSock::dataArrival, this, [&] { atServer += server.sock.getData(); });
     connect(&caller, &WinSock::dataArrival, this, [&] { atCaller += caller.getData(); });
     caller.sendData("37");
-    QTRY_COMPARE(atServer, QString("37"));
+    QTRY_COMPARE(atServer, QByteArray("37"));
     server.sock.sendData("FINISH");
-    QTRY_COMPARE(atCaller, QString("FINISH"));
-    QVERIFY(dialogs.shown.isEmpty());
+    QTRY_COMPARE(atCaller, QByteArray("FINISH"));
 }
 
-void WinSockTest::bytesOnTheWireAreLatin1WithNothingAdded() {
+void WinSockTest::bytesOnTheWireAreExactlyWhatWasSent() {
     QTcpServer raw;
     QVERIFY(raw.listen(QHostAddress::LocalHost, 0));
-    FakeDialogs dialogs;
-    WinSock sock(dialogs);
-    sock.connect("127.0.0.1", raw.serverPort());
+    WinSock sock;
+    sock.connectTo("127.0.0.1", raw.serverPort());
     QTRY_COMPARE(sock.state(), 7);
     QTRY_VERIFY(raw.hasPendingConnections());
     QTcpSocket* peer = raw.nextPendingConnection();
 
-    sock.sendData(QString::fromUtf8("@h\u00e9\u00ff\u20ac!"));
+    const QByteArray sent("@h\xe9\xff\0!", 6);
+    sock.sendData(sent);
     QByteArray received;
     QTRY_VERIFY((received += peer->readAll()).size() >= 6);
-    QCOMPARE(received, QByteArray("@h\xe9\xff?!"));
+    QCOMPARE(received, sent);
 
-    QString text;
-    connect(&sock, &WinSock::dataArrival, this, [&] { text += sock.getData(); });
+    QByteArray arrived;
+    connect(&sock, &WinSock::dataArrival, this, [&] { arrived += sock.getData(); });
     peer->write(QByteArray("\xe9\x01z", 3));
-    QTRY_COMPARE(text.size(), 3);
-    QCOMPARE(text, QString::fromUtf8("\u00e9\u0001z"));
+    QTRY_COMPARE(arrived, QByteArray("\xe9\x01z", 3));
 }
 
 void WinSockTest::peerCloseIsReportedAsStateEight() {
@@ -118,7 +111,7 @@ void WinSockTest::peerCloseIsReportedAsStateEight() {
 
     QSignalSpy closed(&server.sock, &WinSock::closed);
     // The last words before a close still arrive, ahead of the close.
-    QString words;
+    QByteArray words;
     connect(&server.sock, &WinSock::dataArrival, this, [&] {
         QCOMPARE(closed.count(), 0);
         words += server.sock.getData();
@@ -128,40 +121,36 @@ void WinSockTest::peerCloseIsReportedAsStateEight() {
     QCOMPARE(caller.state(), 0);
     QTRY_COMPARE(closed.count(), 1);
     QCOMPARE(server.sock.state(), 8);
-    QCOMPARE(words, QString("CLOSE"));
+    QCOMPARE(words, QByteArray("CLOSE"));
 }
 
-void WinSockTest::refusedConnectRaisesErrorAndShowsItsBox() {
-    FakeDialogs dialogs;
-    WinSock sock(dialogs);
-    QSignalSpy errors(&sock, &WinSock::Error);
-    sock.connect("127.0.0.1", FreePort());
+void WinSockTest::refusedConnectRaisesAnError() {
+    WinSock sock;
+    QSignalSpy errors(&sock, &WinSock::error);
+    sock.connectTo("127.0.0.1", FreePort());
     QTRY_COMPARE(errors.count(), 1);
     QCOMPARE(errors.at(0).at(0).toInt(), 10061);
     QCOMPARE(sock.state(), 9);
-    QCOMPARE(dialogs.shown.size(), 1);
-    QCOMPARE(dialogs.shown.at(0).text, errors.at(0).at(1).toString());
+    QCOMPARE(errors.at(0).at(1).toString(), QString("Connection is forcefully rejected"));
 }
 
 void WinSockTest::takenLocalPortLeavesStateOne() {
     QTcpServer holder;
     QVERIFY(holder.listen(QHostAddress::Any, 0));
     Listening target;
-    FakeDialogs dialogs;
-    WinSock sock(dialogs);
+    WinSock sock;
     sock.setLocalPort(holder.serverPort());
-    sock.connect("127.0.0.1", target.sock.localPort());
+    sock.connectTo("127.0.0.1", target.sock.localPort());
     QCOMPARE(sock.state(), 1);
 }
 
 void WinSockTest::localPortInTimeWaitCanBeBoundAgain() {
     Listening first;
     Listening second;
-    FakeDialogs dialogs;
-    WinSock caller(dialogs);
+    WinSock caller;
     const quint16 localPort = FreePort();
     caller.setLocalPort(localPort);
-    caller.connect("127.0.0.1", first.sock.localPort());
+    caller.connectTo("127.0.0.1", first.sock.localPort());
     QTRY_COMPARE(caller.state(), 7);
     QCOMPARE(caller.localPort(), localPort);
     // Closing first leaves this end in TIME_WAIT.
@@ -169,7 +158,7 @@ void WinSockTest::localPortInTimeWaitCanBeBoundAgain() {
     QTRY_COMPARE(first.sock.state(), 8);
 
     caller.setLocalPort(localPort);
-    caller.connect("127.0.0.1", second.sock.localPort());
+    caller.connectTo("127.0.0.1", second.sock.localPort());
     QCOMPARE(caller.state(), 6);
     QTRY_COMPARE(caller.state(), 7);
 }
@@ -179,7 +168,7 @@ void WinSockTest::arrivalsDuringAHandlersPauseAreHandedOver() {
     WinSock& caller = pair.caller;
     Listening& server = pair.server;
 
-    QStringList arrivals;
+    QList<QByteArray> arrivals;
     int depth = 0;
     int deepest = 0;
     connect(&server.sock, &WinSock::dataArrival, this, [&] {
@@ -198,9 +187,9 @@ void WinSockTest::arrivalsDuringAHandlersPauseAreHandedOver() {
         --depth;
     });
     caller.sendData("11");
-    QTRY_COMPARE(arrivals.join(""), QString("11RESET@tail"));
-    QCOMPARE(arrivals.first(), QString("11"));
-    QCOMPARE(arrivals.at(1), QString("RESET"));
+    QTRY_COMPARE(arrivals.join(""), QByteArray("11RESET@tail"));
+    QCOMPARE(arrivals.first(), QByteArray("11"));
+    QCOMPARE(arrivals.at(1), QByteArray("RESET"));
     QCOMPARE(deepest, 2);
 }
 
@@ -217,14 +206,13 @@ void WinSockTest::aFloodIsHandedOverInBoundedPieces() {
         total += piece;
     });
     const int megabyte = 1 << 20;
-    caller.sendData(QString(megabyte, QChar('z')));
+    caller.sendData(QByteArray(megabyte, 'z'));
     QTRY_COMPARE_WITH_TIMEOUT(total, qint64(megabyte), 10000);
     QVERIFY2(largest <= WinSock::kReadBufferBytes, qPrintable(QString::number(largest)));
 }
 
 void WinSockTest::unacceptedRequestIsRefused() {
-    FakeDialogs dialogs;
-    WinSock server(dialogs);
+    WinSock server;
     QSignalSpy requests(&server, &WinSock::connectionRequest);
     server.listen();
     QTcpSocket peer;

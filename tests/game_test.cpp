@@ -1,0 +1,631 @@
+// The game's rules, turns and drawing queue, through its public inputs.
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <initializer_list>
+#include <utility>
+
+#include "game.h"
+#include "scripted_random.h"
+#include "test_doubles.h"
+
+using velmora::Game;
+using velmora::Peer;
+using Side = Game::Side;
+
+namespace {
+
+using Cells = std::initializer_list<std::pair<int, int>>;
+
+struct Rig {
+    FakePeer peer;
+    ScriptedRandom random;
+    StepTimer timer;
+    Game game{peer, random, timer};
+    Rig() { game.newGame(); }
+
+    void click(int column, int row, int button = 1) {
+        const double cell = game.cellSize();
+        game.press(button, (column - 0.5) * cell, (row - 0.5) * cell);
+    }
+    // The opponent takes these cells, one after the other.
+    void fill(Cells cells) {
+        for (const auto& [column, row] : cells) {
+            game.receiveMove(column, row);
+            timer.finish();
+        }
+    }
+    bool filled(int column, int row) const { return game.board()[column][row].cellState == 1; }
+    // The n-th empty cell (from 0), column by column.
+    std::pair<int, int> nthEmpty(int n) const {
+        for (int c = 1; c <= 9; ++c) {
+            for (int r = 1; r <= 9; ++r) {
+                if (!filled(c, r) && n-- == 0) {
+                    return {c, r};
+                }
+            }
+        }
+        return {0, 0};
+    }
+};
+
+int sumOfSigns(const QString& signs) {
+    int sum = 0;
+    for (const QString& part : signs.split('+', Qt::SkipEmptyParts)) {
+        sum += part.toInt();
+    }
+    return sum;
+}
+
+// What must hold after every step of every move.
+void checkInvariants(const Game& game) {
+    QCOMPARE(velmora::filledCells(game.board()), game.moveCount());
+    QVERIFY(game.moveCount() <= velmora::kPlayingCells);
+    for (Side side : {Side::User, Side::Opponent}) {
+        QCOMPARE(game.total(side), sumOfSigns(game.signs(side)));
+        QCOMPARE(game.totalText(side),
+                 game.signs(side).isEmpty() ? QString() : QString::number(game.total(side)));
+    }
+    if (game.result() != Game::Result::None) {
+        const int user = game.total(Side::User);
+        const int opponent = game.total(Side::Opponent);
+        const Game::Result expected = user > opponent   ? Game::Result::Win
+                                      : user < opponent ? Game::Result::Lost
+                                                        : Game::Result::Level;
+        QCOMPARE(game.result(), expected);
+        const char* text = user > opponent ? "You WIN !!!" : user < opponent ? "You Lost" : "Level";
+        QCOMPARE(game.message(), QString(text));
+    }
+}
+
+// Everything a user can see of a game, to compare two runs.
+QString snapshot(const Rig& rig) {
+    QString cells;
+    for (int c = 1; c <= 9; ++c) {
+        for (int r = 1; r <= 9; ++r) {
+            cells += rig.filled(c, r) ? 'x' : '.';
+        }
+    }
+    return QStringList{cells,
+                       QString::number(rig.game.moveCount()),
+                       rig.game.signs(Side::User),
+                       rig.game.signs(Side::Opponent),
+                       rig.game.message(),
+                       rig.game.moveLock() ? "locked" : "open",
+                       rig.game.extraTurn() ? "owed" : "-"}
+        .join('|');
+}
+
+// Moves that draw in several pauses, each started but not drawn.
+enum class Scenario { UserScores, UserHandsOver, ComputerScoresTwice };
+
+void start(Rig& rig, Scenario scenario) {
+    switch (scenario) {
+        case Scenario::UserScores:
+            rig.fill({{1, 1}, {2, 1}});
+            rig.click(3, 1);
+            break;
+        case Scenario::UserHandsOver:
+            rig.random.startAt(9, 9);
+            rig.click(5, 5);
+            break;
+        case Scenario::ComputerScoresTwice:
+            rig.fill({{1, 1}, {2, 1}, {1, 4}, {1, 5}});
+            rig.random.startAt(1, 1);
+            QCOMPARE(rig.game.pass(), Game::PassAnswer::Passed);
+            break;
+    }
+}
+
+const char* name(Scenario scenario) {
+    switch (scenario) {
+        case Scenario::UserScores:
+            return "user scores";
+        case Scenario::UserHandsOver:
+            return "user hands over";
+        case Scenario::ComputerScoresTwice:
+            return "computer scores twice";
+    }
+    return "";
+}
+
+}  // namespace
+
+class GameTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void wholeGamesKeepTheirInvariantsAtEveryStep_data();
+    void wholeGamesKeepTheirInvariantsAtEveryStep();
+    void everyInputWhileAMoveDraws_data();
+    void everyInputWhileAMoveDraws();
+    void passDuringTheUsersOwnMarkStartsNoComputerMove();
+    void anOpponentMoveDuringTheUsersAwardCreditsEachSide();
+    void aPressBeforeTheFirstGameDoesNothing();
+    void pressesThatAreNotMovesAreIgnored();
+    void drawingsPauseAsOftenAsTheirSpeedSays_data();
+    void drawingsPauseAsOftenAsTheirSpeedSays();
+    void marksAndLinesAreDrawnWhereTheirCellsAre();
+    void passHandsTheTurnOverOrSaysAMoveIsOwed();
+    void newGameStartsAfreshAfterAFinishedGame();
+    void remoteMovesTravelAndWaitForFinish();
+    void remoteRepliesToTheOpponentsMoves();
+    void remoteGameEndsWithoutFinish();
+    void aReceivedMoveOntoAFilledCellIsNotPlayed();
+    void theComputerTakesOverAnOwedTurn();
+};
+
+// Whole games, the user taking cells in an order drawn from a seed. Against
+// the computer, and against a remote player who answers every move with the
+// cell opposite through the centre while it is free. The seeds give each of
+// the three results.
+void GameTest::wholeGamesKeepTheirInvariantsAtEveryStep_data() {
+    QTest::addColumn<bool>("remote");
+    QTest::addColumn<int>("seed");
+    QTest::addColumn<int>("result");
+    QTest::newRow("computer") << false << 5 << int(Game::Result::Lost);
+    QTest::newRow("remote, won") << true << 2 << int(Game::Result::Win);
+    QTest::newRow("remote, lost") << true << 0 << int(Game::Result::Lost);
+    QTest::newRow("remote, level") << true << 204 << int(Game::Result::Level);
+}
+
+void GameTest::wholeGamesKeepTheirInvariantsAtEveryStep() {
+    QFETCH(bool, remote);
+    QFETCH(int, seed);
+    QFETCH(int, result);
+    Rig rig;
+    rig.peer.socketState = remote ? Peer::kConnected : 2;
+    rig.random.values = {seed / 300.0, 1 - seed / 300.0};
+    QSignalSpy logo(&rig.game, &Game::logoChanged);
+    int order = seed;
+    std::pair<int, int> last;
+    for (int turns = 0; rig.game.result() == Game::Result::None; ++turns) {
+        QVERIFY(turns < 300);
+        if (!rig.game.moveLock()) {
+            order = (order * 37 + 11) % 1009;
+            last = rig.nthEmpty(order % (81 - rig.game.moveCount()));
+            rig.click(last.first, last.second);
+        } else if (rig.game.extraTurn()) {
+            rig.game.receiveFinish();
+        } else {
+            QVERIFY(remote);
+            const std::pair<int, int> opposite{10 - last.first, 10 - last.second};
+            const auto [column, row] =
+                rig.filled(opposite.first, opposite.second) ? rig.nthEmpty(0) : opposite;
+            rig.game.receiveMove(column, row);
+        }
+        do {
+            checkInvariants(rig.game);
+        } while (rig.timer.step());
+        checkInvariants(rig.game);
+    }
+    QCOMPARE(int(rig.game.result()), result);
+    QCOMPARE(rig.game.moveCount(), 81);
+    QVERIFY(rig.game.extraTurn() && !rig.game.moveLock());
+    QVERIFY(!rig.game.passEnabled() && rig.game.newGameEnabled());
+    QCOMPARE(logo.last().at(0).value<Game::Logo>(), Game::Logo::Hidden);
+    QCOMPARE(rig.game.pass(), Game::PassAnswer::MarksOwed);
+    const int sent = rig.peer.sent.size();
+    rig.click(1, 1);
+    rig.game.receiveFinish();
+    QCOMPARE(rig.game.moveCount(), 81);
+    QCOMPARE(int(rig.game.result()), result);
+    QCOMPARE(rig.peer.sent.size(), sent);
+}
+
+void GameTest::everyInputWhileAMoveDraws_data() {
+    QTest::addColumn<int>("scenario");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<int>("pausesBefore");
+    for (Scenario scenario :
+         {Scenario::UserScores, Scenario::UserHandsOver, Scenario::ComputerScoresTwice}) {
+        Rig reference;
+        start(reference, scenario);
+        const int pauses = reference.timer.finish();
+        for (const char* input : {"press", "pass", "new game", "fast mode", "move", "stop"}) {
+            for (int k = 0; k < pauses; ++k) {
+                QTest::addRow("%s, %s after %d pauses", name(scenario), input, k)
+                    << int(scenario) << QString(input) << k;
+            }
+        }
+    }
+}
+
+void GameTest::everyInputWhileAMoveDraws() {
+    QFETCH(int, scenario);
+    QFETCH(QString, input);
+    QFETCH(int, pausesBefore);
+    Rig reference;
+    start(reference, Scenario(scenario));
+    reference.timer.finish();
+
+    Rig rig;
+    start(rig, Scenario(scenario));
+    for (int k = 0; k < pausesBefore; ++k) {
+        QVERIFY(rig.timer.step());
+    }
+    QVERIFY(rig.game.drawing());
+    QSignalSpy lines(&rig.game, &Game::lineDrawn);
+    QSignalSpy arcs(&rig.game, &Game::arcDrawn);
+    QSignalSpy circles(&rig.game, &Game::circleDrawn);
+    auto drawnSince = [&] { return lines.count() + arcs.count() + circles.count(); };
+
+    if (input == "press") {
+        rig.click(8, 8);
+        rig.timer.finish();
+        QCOMPARE(snapshot(rig), snapshot(reference));
+    } else if (input == "pass") {
+        QCOMPARE(rig.game.pass(), Game::PassAnswer::Ignored);
+        rig.timer.finish();
+        QCOMPARE(snapshot(rig), snapshot(reference));
+    } else if (input == "new game") {
+        rig.game.requestNewGame();
+        QCOMPARE(rig.game.moveCount(), 0);
+        QCOMPARE(velmora::filledCells(rig.game.board()), 0);
+        QVERIFY(rig.game.signs(Side::User).isEmpty() && rig.game.signs(Side::Opponent).isEmpty());
+        QCOMPARE(rig.game.message(), QString("Your Turn"));
+        QVERIFY(!rig.game.moveLock() && !rig.game.drawing());
+        const int drawnByNewGame = drawnSince();
+        QCOMPARE(rig.timer.finish(), 0);
+        QCOMPARE(drawnSince(), drawnByNewGame);
+        rig.click(5, 5);  // and the new game plays
+        QCOMPARE(rig.game.moveCount(), 1);
+    } else if (input == "fast mode") {
+        rig.game.setFastMode(true);
+        rig.timer.finish();
+        QCOMPARE(snapshot(rig), snapshot(reference));
+    } else if (input == "move") {
+        rig.game.receiveMove(8, 8);
+        QVERIFY(!rig.filled(8, 8));  // held while the move draws
+        rig.timer.finish();
+        QVERIFY(rig.filled(8, 8));
+        QCOMPARE(rig.game.moveCount(), reference.game.moveCount() + 1);
+        QCOMPARE(rig.game.signs(Side::User), reference.game.signs(Side::User));
+        QCOMPARE(rig.game.signs(Side::Opponent), reference.game.signs(Side::Opponent));
+        QCOMPARE(rig.game.message(), QString("Your Turn"));
+    } else if (input == "stop") {
+        rig.game.stop();
+        QCOMPARE(rig.timer.finish(), 0);
+        rig.click(8, 8);
+        rig.game.newGame();
+        QCOMPARE(drawnSince(), 0);
+    }
+    checkInvariants(rig.game);
+}
+
+void GameTest::passDuringTheUsersOwnMarkStartsNoComputerMove() {
+    Rig rig;
+    rig.random.startAt(5, 5);  // the computer would take the very cell being drawn
+    rig.click(5, 5);
+    QCOMPARE(rig.game.pass(), Game::PassAnswer::Ignored);
+    rig.timer.finish();
+    QCOMPARE(rig.game.moveCount(), 2);
+    QCOMPARE(velmora::filledCells(rig.game.board()), 2);
+    QCOMPARE(rig.game.message(), QString("Your Turn"));
+}
+
+void GameTest::anOpponentMoveDuringTheUsersAwardCreditsEachSide() {
+    Rig rig;
+    rig.fill({{1, 1}, {2, 1}, {7, 9}, {9, 9}});
+    rig.click(3, 1);
+    rig.timer.step();
+    rig.timer.step();  // the user's line is growing
+    rig.game.receiveMove(8, 9);
+    rig.timer.finish();
+    QCOMPARE(rig.game.signs(Side::User), QString("3"));
+    QCOMPARE(rig.game.signs(Side::Opponent), QString("3"));
+    QCOMPARE(rig.game.total(Side::User), 3);
+    QCOMPARE(rig.game.total(Side::Opponent), 3);
+    checkInvariants(rig.game);
+}
+
+void GameTest::aPressBeforeTheFirstGameDoesNothing() {
+    FakePeer peer;
+    ScriptedRandom random;
+    StepTimer timer;
+    Game game(peer, random, timer);
+    QSignalSpy drawn(&game, &Game::arcDrawn);
+    game.press(1, 100, 100);
+    game.press(1, 1e308, -1e308);
+    QCOMPARE(game.moveCount(), 0);
+    QCOMPARE(drawn.count(), 0);
+    QCOMPARE(game.pass(), Game::PassAnswer::Ignored);
+}
+
+void GameTest::pressesThatAreNotMovesAreIgnored() {
+    Rig rig;
+    rig.fill({{5, 5}});
+    const QString before = snapshot(rig);
+    rig.click(1, 1, 2);                        // right button
+    rig.click(5, 5);                           // a filled cell
+    rig.game.press(1, 9 * 444 + 3, 100);       // the strip right of column 9
+    rig.game.press(1, 100, 9 * 444 + 3);       // and below row 9
+    rig.game.press(1, -10, 100);               // on the frame
+    rig.peer.socketState = Peer::kConnecting;  // a call is being placed
+    rig.click(1, 1);
+    QCOMPARE(snapshot(rig), before);
+    rig.peer.socketState = 2;
+    rig.click(1, 1);
+    QCOMPARE(rig.game.moveCount(), 2);
+}
+
+void GameTest::drawingsPauseAsOftenAsTheirSpeedSays_data() {
+    QTest::addColumn<QString>("row");  // row 1 before the move; 'o' is the move
+    QTest::addColumn<bool>("opponent");
+    QTest::addColumn<bool>("connected");
+    QTest::addColumn<bool>("fast");
+    QTest::addColumn<int>("pauses");
+    QTest::addColumn<QString>("signs");
+    // A blue mark takes 2 pauses, a red one 8 and the repainted red one 2;
+    // the white line grows by 1800 twips for the user's own lines against
+    // the computer, by 360 otherwise.
+    QTest::newRow("user, no score") << "....o...." << false << true << false << 2 << "";
+    QTest::newRow("user, 3") << "xxo......" << false << false << false << 2 + 1 << "3";
+    QTest::newRow("user, 6") << "xxoxxx..." << false << false << false << 2 + 2 << "6";
+    QTest::newRow("user, 9") << "xxxxoxxxx" << false << false << false << 2 + 2 << "9";
+    QTest::newRow("user, 3, remote") << "xxo......" << false << true << false << 2 + 3 << "3";
+    QTest::newRow("user, 9, remote") << "xxxxoxxxx" << false << true << false << 2 + 10 << "9";
+    QTest::newRow("opponent, 3") << "xxo......" << true << false << false << 2 + 8 + 3 << "3";
+    QTest::newRow("opponent, 6") << "xxoxxx..." << true << false << false << 2 + 8 + 7 << "6";
+    QTest::newRow("opponent, 9") << "xxxxoxxxx" << true << false << false << 2 + 8 + 10 << "9";
+    QTest::newRow("user, fast") << "xxo......" << false << false << true << 0 << "3";
+    QTest::newRow("opponent, fast") << "xxxxoxxxx" << true << false << true << 0 << "9";
+}
+
+void GameTest::drawingsPauseAsOftenAsTheirSpeedSays() {
+    QFETCH(QString, row);
+    QFETCH(bool, opponent);
+    QFETCH(bool, connected);
+    QFETCH(bool, fast);
+    QFETCH(int, pauses);
+    QFETCH(QString, signs);
+    Rig rig;
+    int move = 0;
+    for (int column = 1; column <= 9; ++column) {
+        if (row[column - 1] == 'x') {
+            rig.fill({{column, 1}});
+        } else if (row[column - 1] == 'o') {
+            move = column;
+        }
+    }
+    const QString opponentSigns = rig.game.signs(Side::Opponent);
+    rig.peer.socketState = connected ? Peer::kConnected : 2;
+    rig.game.setFastMode(fast);
+    if (opponent) {
+        rig.game.receiveMove(move, 1);
+    } else {
+        rig.click(move, 1);
+    }
+    QCOMPARE(rig.timer.finish(), pauses);
+    if (opponent) {
+        QCOMPARE(rig.game.signs(Side::Opponent),
+                 QStringList({opponentSigns, signs}).filter(QRegularExpression(".")).join('+'));
+    } else {
+        QCOMPARE(rig.game.signs(Side::User), signs);
+    }
+}
+
+void GameTest::marksAndLinesAreDrawnWhereTheirCellsAre() {
+    Rig rig;
+    QSignalSpy arcs(&rig.game, &Game::arcDrawn);
+    QSignalSpy circles(&rig.game, &Game::circleDrawn);
+    QSignalSpy lines(&rig.game, &Game::lineDrawn);
+    rig.fill({{1, 1}, {2, 1}});
+    rig.click(3, 1);
+    rig.timer.finish();
+    // The user's mark on (3, 1): two arcs ending at 0.01 and 4.01 radians, then
+    // the whole circle, blue, centred on 1110, 222, radius a fifth of a cell.
+    const QList<QVariant> lastArc = arcs.last();
+    QCOMPARE(lastArc.at(0).toInt(), 1110);
+    QCOMPARE(lastArc.at(1).toInt(), 222);
+    QCOMPARE(lastArc.at(2).toDouble(), double(444.0f / 5.0f));
+    QCOMPARE(float(lastArc.at(3).toDouble()), 4.01f);
+    QCOMPARE(lastArc.at(4).toUInt(), Game::kBlue);
+    QCOMPARE(circles.last().at(3).toUInt(), Game::kBlue);
+    // The opponent's newest mark was red and turned blue when it moved again.
+    QCOMPARE(circles.at(0).at(3).toUInt(), Game::kRed);
+    QCOMPARE(circles.at(1).at(0).toInt(), 222);
+    QCOMPARE(circles.at(1).at(3).toUInt(), Game::kBlue);
+    // The run from the centre of (1, 1) to that of (3, 1): white, then black.
+    const QList<QVariant> white = lines.at(lines.count() - 2);
+    const QList<QVariant> black = lines.last();
+    QCOMPARE(white.at(4).toUInt(), Game::kWhite);
+    QCOMPARE(black, (QList<QVariant>{222, 222, 1110, 222, Game::kBlack}));
+}
+
+void GameTest::passHandsTheTurnOverOrSaysAMoveIsOwed() {
+    Rig rig;
+    QSignalSpy logo(&rig.game, &Game::logoChanged);
+    rig.random.startAt(4, 6);
+    QCOMPARE(rig.game.pass(), Game::PassAnswer::Passed);
+    QCOMPARE(rig.game.message(), QString("Wait ......"));
+    QVERIFY(rig.game.moveLock() && !rig.game.newGameEnabled());
+    QCOMPARE(logo.last().at(0).value<Game::Logo>(), Game::Logo::Waiting);
+    rig.timer.finish();
+    QVERIFY(rig.filled(4, 6));
+    QCOMPARE(rig.game.opponentName(), QString("Computer:"));
+    QCOMPARE(rig.game.message(), QString("Your Turn"));
+    QVERIFY(!rig.game.moveLock() && rig.game.newGameEnabled() && rig.game.passEnabled());
+    QCOMPARE(logo.last().at(0).value<Game::Logo>(), Game::Logo::Still);
+
+    rig.fill({{1, 1}, {2, 1}});
+    rig.click(3, 1);
+    rig.timer.finish();
+    QVERIFY(rig.game.extraTurn() && !rig.game.passEnabled());
+    const QString before = snapshot(rig);
+    QCOMPARE(rig.game.pass(), Game::PassAnswer::MarksOwed);
+    QCOMPARE(snapshot(rig), before);
+    rig.click(9, 9);  // a move that does not score hands over and lets Pass back
+    rig.timer.finish();
+    QVERIFY(rig.game.passEnabled() && !rig.game.extraTurn());
+}
+
+void GameTest::newGameStartsAfreshAfterAFinishedGame() {
+    Rig rig;
+    rig.random.values = {0.13, 0.87};
+    while (rig.game.result() == Game::Result::None) {
+        for (int c = 1, done = 0; c <= 9 && !done; ++c) {
+            for (int r = 1; r <= 9 && !done; ++r) {
+                if (!rig.filled(c, r)) {
+                    rig.click(c, r);
+                    done = 1;
+                }
+            }
+        }
+        rig.timer.finish();
+    }
+    rig.game.setFastMode(true);
+    QSignalSpy logo(&rig.game, &Game::logoChanged);
+    QSignalSpy cleared(&rig.game, &Game::boardCleared);
+    QSignalSpy lines(&rig.game, &Game::lineDrawn);
+    rig.game.requestNewGame();
+    QCOMPARE(cleared.count(), 1);
+    QCOMPARE(lines.count(), 16);  // the grid: eight lines each way, no frame
+    QCOMPARE(lines.at(0), (QList<QVariant>{0, 444, 4000, 444, Game::kBlack}));
+    QCOMPARE(lines.at(15), (QList<QVariant>{3552, 0, 3552, 4000, Game::kBlack}));
+    QCOMPARE(rig.game.result(), Game::Result::None);
+    QCOMPARE(rig.game.message(), QString("Your Turn"));
+    QVERIFY(rig.game.totalText(Side::User).isEmpty() &&
+            rig.game.totalText(Side::Opponent).isEmpty());
+    QVERIFY(!rig.game.extraTurn() && !rig.game.moveLock());
+    QVERIFY(rig.game.passEnabled() && !rig.game.passButtonShown());
+    QCOMPARE(logo.count(), 1);
+    QCOMPARE(logo.last().at(0).value<Game::Logo>(), Game::Logo::Still);
+    QVERIFY(rig.game.fastMode());
+    QVERIFY(rig.peer.sent.isEmpty());
+}
+
+void GameTest::remoteMovesTravelAndWaitForFinish() {
+    Rig rig;
+    rig.fill({{1, 1}, {2, 1}, {5, 5}, {6, 5}});
+    rig.peer.socketState = Peer::kConnected;
+    QSignalSpy logo(&rig.game, &Game::logoChanged);
+    rig.click(3, 1);
+    QVERIFY(rig.peer.sent.isEmpty());  // sent once the mark shows
+    rig.timer.step();
+    rig.timer.step();
+    QCOMPARE(rig.peer.sent, QList<QByteArray>{"31"});
+    rig.timer.finish();
+    QCOMPARE(rig.game.message(), QString("Wait ......"));
+    QVERIFY(rig.game.moveLock() && rig.game.extraTurn());
+    QCOMPARE(logo.last().at(0).value<Game::Logo>(), Game::Logo::Waiting);
+    rig.click(9, 9);
+    QCOMPARE(rig.game.moveCount(), 5);
+    rig.game.receiveFinish();
+    QCOMPARE(rig.game.message(), QString("Your Turn"));
+    QVERIFY(!rig.game.moveLock());
+    QCOMPARE(logo.last().at(0).value<Game::Logo>(), Game::Logo::Still);
+
+    // A "FINISH" that comes while the award still draws is not forgotten.
+    rig.click(7, 5);
+    rig.timer.step();
+    rig.timer.step();
+    rig.game.receiveFinish();
+    rig.timer.finish();
+    QCOMPARE(rig.peer.sent.last(), QByteArray("75"));
+    QCOMPARE(rig.game.message(), QString("Your Turn"));
+    QVERIFY(!rig.game.moveLock());
+
+    // Only a mover that scored waits for it.
+    rig.click(9, 1);
+    rig.timer.finish();
+    const QString waiting = snapshot(rig);
+    rig.game.receiveFinish();
+    QCOMPARE(snapshot(rig), waiting);
+    QCOMPARE(rig.game.message(), QString("Wait ......"));
+
+    rig.game.requestNewGame();
+    QCOMPARE(rig.peer.sent.last(), QByteArray("RESET"));
+    rig.peer.socketState = 2;
+    rig.game.requestNewGame();
+    QCOMPARE(rig.peer.sent.size(), 4);
+}
+
+void GameTest::remoteRepliesToTheOpponentsMoves() {
+    Rig rig;
+    rig.fill({{1, 1}, {2, 1}});
+    rig.peer.socketState = Peer::kConnected;
+    rig.click(9, 9);  // no score: the user waits for the remote player
+    rig.timer.finish();
+    QVERIFY(rig.game.moveLock());
+    rig.game.receiveMove(3, 1);
+    QCOMPARE(rig.game.opponentName(), QString("Remote:"));
+    rig.timer.finish();
+    QCOMPARE(rig.peer.sent, (QList<QByteArray>{"99", "FINISH"}));
+    QVERIFY(rig.game.moveLock());  // the remote player moves again
+    rig.game.receiveMove(5, 5);
+    rig.timer.finish();
+    QCOMPARE(rig.peer.sent.size(), 2);
+    QCOMPARE(rig.game.message(), QString("Your Turn"));
+    QVERIFY(!rig.game.moveLock() && rig.game.newGameEnabled());
+}
+
+void GameTest::remoteGameEndsWithoutFinish() {
+    // Both sides fill the board; the last cell is the user's.
+    Rig rig;
+    rig.peer.socketState = Peer::kConnected;
+    for (int c = 1; c <= 9; ++c) {
+        for (int r = 1; r <= 9; ++r) {
+            if (c != 9 || r != 9) {
+                rig.game.receiveMove(c, r);
+                rig.timer.finish();
+            }
+        }
+    }
+    const int sentBefore = rig.peer.sent.size();
+    rig.click(9, 9);
+    rig.timer.finish();
+    QCOMPARE(rig.peer.sent.size(), sentBefore + 1);  // the move itself, nothing after
+    QCOMPARE(rig.game.result(), Game::Result::Lost);
+    QCOMPARE(rig.game.message(), QString("You Lost"));
+    QVERIFY(!rig.game.moveLock() && rig.game.newGameEnabled());
+    checkInvariants(rig.game);
+}
+
+void GameTest::aReceivedMoveOntoAFilledCellIsNotPlayed() {
+    Rig rig;
+    rig.peer.socketState = Peer::kConnected;
+    rig.click(5, 5);
+    rig.timer.finish();
+    QCOMPARE(rig.game.message(), QString("Wait ......"));
+    QSignalSpy drawn(&rig.game, &Game::circleDrawn);
+    rig.game.receiveMove(5, 5);  // both users clicked the same cell
+    rig.timer.finish();
+    QCOMPARE(drawn.count(), 0);
+    QCOMPARE(rig.game.moveCount(), 1);
+    QCOMPARE(rig.game.message(), QString("Your Turn"));
+    QVERIFY(!rig.game.moveLock());
+    rig.game.receiveMove(0, 5);
+    rig.game.receiveMove(5, 10);
+    QCOMPARE(rig.game.moveCount(), 1);
+}
+
+void GameTest::theComputerTakesOverAnOwedTurn() {
+    Rig rig;
+    rig.fill({{1, 1}, {2, 1}});
+    rig.peer.socketState = Peer::kConnected;
+    rig.game.remotePlayStarted();
+    QVERIFY(!rig.game.passEnabled());
+    rig.click(9, 9);
+    rig.timer.finish();
+    rig.game.receiveMove(3, 1);  // the remote player scores and will move again
+    rig.timer.step();
+    rig.peer.socketState = 2;  // and leaves while its move still draws
+    rig.random.startAt(5, 5);
+    rig.game.remotePlayEnded();
+    QVERIFY(rig.game.passEnabled());
+    QCOMPARE(rig.game.moveCount(), 4);  // nothing happens inside the drawing
+    rig.timer.finish();
+    QVERIFY(rig.filled(5, 5));
+    QCOMPARE(rig.game.moveCount(), 5);
+    QCOMPARE(rig.game.opponentName(), QString("Computer:"));
+    QCOMPARE(rig.game.message(), QString("Your Turn"));
+    QCOMPARE(rig.peer.sent, QList<QByteArray>{"99"});
+    // With the user to move, leaving changes nothing but Pass.
+    rig.game.remotePlayEnded();
+    QCOMPARE(rig.game.moveCount(), 5);
+}
+
+QTEST_GUILESS_MAIN(GameTest)
+#include "game_test.moc"
