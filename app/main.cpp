@@ -1,6 +1,8 @@
 // The program starts with the splash screen, which hands over to the main
 // window after eight seconds or at a click.
 #include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
 
 #include <memory>
 
@@ -23,7 +25,18 @@ int main(int argc, char** argv) {
     velmora::TimeSeededRandom random(clock);
     velmora::TenMillisecondPause pauses;
     velmora::DesktopLinkOpener links;
-    const QStringList clipFolders{QApplication::applicationDirPath()};
+    // Beside the program first, as in the build folder; then the data folder
+    // of an installation, wherever its prefix, and those of the desktop's
+    // data paths.
+    QStringList clipFolders{
+        QApplication::applicationDirPath(),
+        QDir::cleanPath(QApplication::applicationDirPath() + "/../share/velmora")};
+    for (const QString& folder : QStandardPaths::locateAll(
+             QStandardPaths::GenericDataLocation, "velmora", QStandardPaths::LocateDirectory)) {
+        if (!clipFolders.contains(folder)) {
+            clipFolders << folder;
+        }
+    }
 
     std::unique_ptr<velmora::MainWindow> window;
     auto mainWindow = [&]() -> QWidget* {
@@ -31,6 +44,8 @@ int main(int argc, char** argv) {
             window = std::make_unique<velmora::MainWindow>(
                 velmora::WindowServices{dialogs, random, pauses, links}, clipFolders);
             dialogs.setParent(window.get());
+            QObject::connect(window.get(), &velmora::MainWindow::unloaded, &app,
+                             [] { QCoreApplication::exit(0); });
         }
         return window.get();
     };

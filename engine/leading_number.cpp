@@ -1,5 +1,6 @@
 #include "leading_number.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -42,6 +43,17 @@ private:
     std::string_view text_;
     std::size_t pos_ = 0;
 };
+
+// The power of ten of the first significant digit of `mantissa` (digits and
+// at most one point, no sign), so 120 gives 2 and 0.05 gives -2.
+long leadingPowerOfTen(std::string_view mantissa) {
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string_view::npos) {
+        return 0;
+    }
+    return first < point ? long(point - first) - 1 : long(point) - long(first);
+}
 
 double readRadix(Reader& reader, int radix) {
     double value = 0;
@@ -96,6 +108,9 @@ double leadingNumber(std::string_view text) {
     if (!anyDigit) {
         return 0;
     }
+    const std::size_t signLength = number[0] == '-' ? 1 : 0;
+    const std::size_t mantissaEnd = number.size();
+    long exponent = 0;
     const char e = reader.peek();
     if (e == 'e' || e == 'E' || e == 'd' || e == 'D') {
         reader.advance();
@@ -104,31 +119,34 @@ double leadingNumber(std::string_view text) {
             negative = reader.peek() == '-';
             reader.advance();
         }
-        // Capped: any exponent past a few hundred already over- or underflows.
-        long exponent = 0;
+        // Capped beyond the number of digits read plus the range of a double:
+        // a larger exponent over- or underflows whatever the digits, and the
+        // cap keeps it from wrapping.
+        const long cap = long(number.size()) + 1000;
         while (reader.peek() >= '0' && reader.peek() <= '9') {
-            if (exponent < 100000) {
+            if (exponent < cap) {
                 exponent = exponent * 10 + (reader.peek() - '0');
             }
             reader.advance();
         }
+        exponent = negative ? -exponent : exponent;
         number += 'e';
-        number += std::to_string(negative ? -exponent : exponent);
+        number += std::to_string(exponent);
     }
 
+    // The sign goes back on afterwards, also onto an overflow.
     double value = 0;
-    const char* first = number.data();
-    const char* last = first + number.size();
-    if (*first == '-') {
-        ++first;  // the sign goes back on afterwards, also onto an overflow
-    }
-    const auto [end, error] = std::from_chars(first, last, value);
+    const auto [end, error] =
+        std::from_chars(number.data() + signLength, number.data() + number.size(), value);
     (void)end;
     if (error == std::errc::result_out_of_range) {
-        const bool tiny = number.find("e-") != std::string::npos;
-        value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
+        // Huge or tiny by the value's own power of ten, digits and exponent
+        // together: 400 digits outweigh an exponent of -1.
+        const std::string_view mantissa(number.data() + signLength, mantissaEnd - signLength);
+        const bool huge = leadingPowerOfTen(mantissa) + exponent > 0;
+        value = huge ? std::numeric_limits<double>::infinity() : 0.0;
     }
-    return number[0] == '-' ? -value : value;
+    return signLength == 1 ? -value : value;
 }
 
 double roundHalfEven(double value) {

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QScreen>
 
 #include <cmath>
@@ -54,9 +55,9 @@ SplashScreen::SplashScreen(std::function<QWidget*()> mainWindow, QStringList cli
     setWindowIcon(QIcon(QPixmap::fromImage(emblemImage())));
     setCursor(smileCursor());
 
-    version_ =
-        label(this, "lblVersion", "Version",
-              makeFont({"Times New Roman", "Liberation Serif"}, 12, QFont::Bold), QColor(0, 0, 128));
+    version_ = label(this, "lblVersion", "Version",
+                     makeFont({"Times New Roman", "Liberation Serif"}, 12, QFont::Bold),
+                     QColor(0, 0, 128));
     placeInTwips(version_, 1320, 2320, 1965, 285);
     QLabel* product = label(this, "lblWebCat", identity::kTitle,
                             makeFont({"Matura MT Script Capitals", "Dancing Script"}, 21.75, 600),
@@ -140,8 +141,13 @@ void SplashScreen::paintEvent(QPaintEvent*) {
 
 void SplashScreen::click() {
     setCursor(Qt::WaitCursor);
+    // The events let in to draw the hourglass may close this window, which
+    // then deletes itself: the timer's hand-over is one of them.
+    const QPointer<SplashScreen> alive(this);
     QCoreApplication::processEvents();
-    handOver();
+    if (alive) {
+        handOver();
+    }
 }
 
 void SplashScreen::handOver() {

@@ -5,7 +5,6 @@
 #include <cmath>
 #include <string>
 
-
 using velmora::leadingNumber;
 using velmora::roundHalfEven;
 
@@ -52,6 +51,19 @@ TEST(leadingNumber, HugeNumbersSaturateInsteadOfWrapping) {
     EXPECT_TRUE(std::isinf(leadingNumber("9e99999999999999999999")));
     EXPECT_TRUE(std::isinf(leadingNumber(std::string(400, '9'))));
     EXPECT_DOUBLE_EQ(leadingNumber("1" + std::string(300, '0')), 1e300);
+}
+
+TEST(leadingNumber, HugeOrTinyByTheValueNotByTheExponentSign) {
+    const std::string zeros400(400, '0');
+    EXPECT_EQ(leadingNumber("1" + zeros400 + "e-1"), HUGE_VAL);  // about 1e399
+    EXPECT_EQ(leadingNumber("-1" + zeros400 + "e-1"), -HUGE_VAL);
+    EXPECT_EQ(leadingNumber("0." + std::string(330, '0') + "1"), 0);  // about 1e-331
+    EXPECT_EQ(leadingNumber("0.0" + zeros400 + "1e+70"), 0);
+    EXPECT_EQ(leadingNumber("0.0" + zeros400 + "1e+800"), HUGE_VAL);
+    // An exponent longer than any run of digits still decides.
+    const std::string zeros(3000, '0');
+    EXPECT_EQ(leadingNumber("1" + zeros + "e-99999999999999999999"), 0);
+    EXPECT_EQ(leadingNumber("0." + zeros + "1e99999999999999999999"), HUGE_VAL);
 }
 
 TEST(roundHalfEven, HalvesGoToTheEvenNeighbour) {
