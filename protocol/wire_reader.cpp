@@ -36,6 +36,14 @@ bool isProperPrefixOfControlWord(std::string_view text) {
     return false;
 }
 
+// Whether `rest` may be the next message, or the start of one still on its
+// way: a control word with anything else behind it is one text, as a peer of
+// the original kind reads it ("FINISHED" is chat, not "FINISH" and a "D").
+bool beginsMessage(std::string_view rest) {
+    return rest.empty() || rest[0] == kChatMark || isDigit(rest[0]) ||
+           !leadingControlWord(rest).empty() || isProperPrefixOfControlWord(rest);
+}
+
 Message control(std::string_view word) {
     if (word == kReset) {
         return {Message::Kind::Reset, 0, 0, {}};
@@ -75,7 +83,8 @@ Reading readArrival(std::string_view held, std::string_view arrived) {
 
     Reading reading;
     while (!rest.empty()) {
-        if (const std::string_view word = leadingControlWord(rest); !word.empty()) {
+        if (const std::string_view word = leadingControlWord(rest);
+            !word.empty() && beginsMessage(rest.substr(word.size()))) {
             reading.messages.push_back(control(word));
             rest.remove_prefix(word.size());
             continue;
