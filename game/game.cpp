@@ -136,6 +136,14 @@ void Game::queueAward(const LineRecord& run, Side side) {
     animation_.add([=] { credit(side, marks); });
 }
 
+LineRecord Game::fill(Cell cell) {
+    ++moveCount_;
+    board_[cell.column][cell.row].cellState = 1;
+    LineRecord run;
+    evaluateMove(board_, cell.column, cell.row, run);
+    return run;
+}
+
 void Game::setLogo(Logo logo) {
     emit logoChanged(logo);
 }
@@ -158,10 +166,7 @@ void Game::press(int button, double x, double y) {
         return;
     }
     moveLock_ = true;
-    ++moveCount_;
-    board_[cell.column][cell.row].cellState = 1;
-    LineRecord run;
-    evaluateMove(board_, cell.column, cell.row, run);
+    const LineRecord run = fill(cell);
     queueMark(cell, kBlue);
     animation_.add([=] { afterUserMark(cell, run); });
     animation_.play();
@@ -241,10 +246,7 @@ void Game::opponentMove(Cell cell, bool byComputer) {
         queueMark(lastOpponentCell_, kBlue);  // the red highlight moves on
     }
     lastOpponentCell_ = cell;
-    ++moveCount_;
-    board_[cell.column][cell.row].cellState = 1;
-    LineRecord run;
-    evaluateMove(board_, cell.column, cell.row, run);
+    const LineRecord run = fill(cell);
     queueMark(cell, kRed);
     animation_.add([=] { afterOpponentMark(run, byComputer); });
     animation_.play();

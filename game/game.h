@@ -139,6 +139,8 @@ private:
     bool holdWhileDrawing(std::function<void()> input);
     void handleHeldInputs();
 
+    // Counts the move, fills its cell and says what the move scores.
+    LineRecord fill(Cell cell);
     void drawGrid();
     void queueMark(Cell cell, quint32 colour);
     void queueAward(const LineRecord& run, Side side);

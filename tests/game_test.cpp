@@ -21,7 +21,7 @@ using Cells = std::initializer_list<std::pair<int, int>>;
 struct Rig {
     FakePeer peer;
     ScriptedRandom random;
-    StepTimer timer;
+    TestPause timer;
     Game game{peer, random, timer};
     Rig() { game.newGame(); }
 
@@ -147,8 +147,8 @@ private slots:
     void drawingsPauseAsOftenAsTheirSpeedSays_data();
     void drawingsPauseAsOftenAsTheirSpeedSays();
     void marksAndLinesAreDrawnWhereTheirCellsAre();
+    void awardLinesEndNearTheLargestCoordinate();
     void passHandsTheTurnOverOrSaysAMoveIsOwed();
-    void newGameStartsAfreshAfterAFinishedGame();
     void remoteMovesTravelAndWaitForFinish();
     void remoteRepliesToTheOpponentsMoves();
     void remoteGameEndsWithoutFinish();
@@ -323,7 +323,7 @@ void GameTest::anOpponentMoveDuringTheUsersAwardCreditsEachSide() {
 void GameTest::aPressBeforeTheFirstGameDoesNothing() {
     FakePeer peer;
     ScriptedRandom random;
-    StepTimer timer;
+    TestPause timer;
     Game game(peer, random, timer);
     QSignalSpy drawn(&game, &Game::arcDrawn);
     game.press(1, 100, 100);
@@ -409,29 +409,34 @@ void GameTest::drawingsPauseAsOftenAsTheirSpeedSays() {
 void GameTest::marksAndLinesAreDrawnWhereTheirCellsAre() {
     Rig rig;
     QSignalSpy arcs(&rig.game, &Game::arcDrawn);
-    QSignalSpy circles(&rig.game, &Game::circleDrawn);
     QSignalSpy lines(&rig.game, &Game::lineDrawn);
     rig.fill({{1, 1}, {2, 1}});
     rig.click(3, 1);
     rig.timer.finish();
-    // The user's mark on (3, 1): two arcs ending at 0.01 and 4.01 radians, then
-    // the whole circle, blue, centred on 1110, 222, radius a fifth of a cell.
-    const QList<QVariant> lastArc = arcs.last();
-    QCOMPARE(lastArc.at(0).toInt(), 1110);
-    QCOMPARE(lastArc.at(1).toInt(), 222);
-    QCOMPARE(lastArc.at(2).toDouble(), double(444.0f / 5.0f));
-    QCOMPARE(float(lastArc.at(3).toDouble()), 4.01f);
-    QCOMPARE(lastArc.at(4).toUInt(), Game::kBlue);
-    QCOMPARE(circles.last().at(3).toUInt(), Game::kBlue);
-    // The opponent's newest mark was red and turned blue when it moved again.
-    QCOMPARE(circles.at(0).at(3).toUInt(), Game::kRed);
-    QCOMPARE(circles.at(1).at(0).toInt(), 222);
-    QCOMPARE(circles.at(1).at(3).toUInt(), Game::kBlue);
-    // The run from the centre of (1, 1) to that of (3, 1): white, then black.
-    const QList<QVariant> white = lines.at(lines.count() - 2);
-    const QList<QVariant> black = lines.last();
-    QCOMPARE(white.at(4).toUInt(), Game::kWhite);
-    QCOMPARE(black, (QList<QVariant>{222, 222, 1110, 222, Game::kBlack}));
+    // The user's mark on (3, 1): arcs from 0 to 0.01 and to 4.01 radians, on
+    // a circle a fifth of a cell across, centred on (1110, 222).
+    QCOMPARE(arcs.last(), (QList<QVariant>{1110, 222, double(444.0f / 5.0f), double(0.01f + 4.0f),
+                                           Game::kBlue}));
+    // The run grows white from the centre of (1, 1), then is drawn black.
+    QCOMPARE(lines.at(lines.count() - 2), (QList<QVariant>{222, 222, 222, 222, Game::kWhite}));
+    QCOMPARE(lines.last(), (QList<QVariant>{222, 222, 1110, 222, Game::kBlack}));
+}
+
+void GameTest::awardLinesEndNearTheLargestCoordinate() {
+    // A board so wide that its last centre, 32725, lies within one step of
+    // the largest 16-bit coordinate: the growing line must still stop.
+    FakePeer peer;
+    ScriptedRandom random;
+    TestPause timer;
+    Game game(peer, random, timer, 34650);
+    game.newGame();
+    for (int column = 1; column <= 8; ++column) {
+        game.receiveMove(column, 9);
+        timer.finish();
+    }
+    game.press(1, 8.5 * 3850, 8.5 * 3850);
+    QCOMPARE(timer.finish(), 2 + 18);  // the mark, then 1925 + 1800 k up to 32725
+    QCOMPARE(game.signs(Side::User), QString("9"));
 }
 
 void GameTest::passHandsTheTurnOverOrSaysAMoveIsOwed() {
@@ -461,41 +466,6 @@ void GameTest::passHandsTheTurnOverOrSaysAMoveIsOwed() {
     QVERIFY(rig.game.passEnabled() && !rig.game.extraTurn());
 }
 
-void GameTest::newGameStartsAfreshAfterAFinishedGame() {
-    Rig rig;
-    rig.random.values = {0.13, 0.87};
-    while (rig.game.result() == Game::Result::None) {
-        for (int c = 1, done = 0; c <= 9 && !done; ++c) {
-            for (int r = 1; r <= 9 && !done; ++r) {
-                if (!rig.filled(c, r)) {
-                    rig.click(c, r);
-                    done = 1;
-                }
-            }
-        }
-        rig.timer.finish();
-    }
-    rig.game.setFastMode(true);
-    QSignalSpy logo(&rig.game, &Game::logoChanged);
-    QSignalSpy cleared(&rig.game, &Game::boardCleared);
-    QSignalSpy lines(&rig.game, &Game::lineDrawn);
-    rig.game.requestNewGame();
-    QCOMPARE(cleared.count(), 1);
-    QCOMPARE(lines.count(), 16);  // the grid: eight lines each way, no frame
-    QCOMPARE(lines.at(0), (QList<QVariant>{0, 444, 4000, 444, Game::kBlack}));
-    QCOMPARE(lines.at(15), (QList<QVariant>{3552, 0, 3552, 4000, Game::kBlack}));
-    QCOMPARE(rig.game.result(), Game::Result::None);
-    QCOMPARE(rig.game.message(), QString("Your Turn"));
-    QVERIFY(rig.game.totalText(Side::User).isEmpty() &&
-            rig.game.totalText(Side::Opponent).isEmpty());
-    QVERIFY(!rig.game.extraTurn() && !rig.game.moveLock());
-    QVERIFY(rig.game.passEnabled() && !rig.game.passButtonShown());
-    QCOMPARE(logo.count(), 1);
-    QCOMPARE(logo.last().at(0).value<Game::Logo>(), Game::Logo::Still);
-    QVERIFY(rig.game.fastMode());
-    QVERIFY(rig.peer.sent.isEmpty());
-}
-
 void GameTest::remoteMovesTravelAndWaitForFinish() {
     Rig rig;
     rig.fill({{1, 1}, {2, 1}, {5, 5}, {6, 5}});
@@ -517,16 +487,6 @@ void GameTest::remoteMovesTravelAndWaitForFinish() {
     QVERIFY(!rig.game.moveLock());
     QCOMPARE(logo.last().at(0).value<Game::Logo>(), Game::Logo::Still);
 
-    // A "FINISH" that comes while the award still draws is not forgotten.
-    rig.click(7, 5);
-    rig.timer.step();
-    rig.timer.step();
-    rig.game.receiveFinish();
-    rig.timer.finish();
-    QCOMPARE(rig.peer.sent.last(), QByteArray("75"));
-    QCOMPARE(rig.game.message(), QString("Your Turn"));
-    QVERIFY(!rig.game.moveLock());
-
     // Only a mover that scored waits for it.
     rig.click(9, 1);
     rig.timer.finish();
@@ -539,7 +499,7 @@ void GameTest::remoteMovesTravelAndWaitForFinish() {
     QCOMPARE(rig.peer.sent.last(), QByteArray("RESET"));
     rig.peer.socketState = 2;
     rig.game.requestNewGame();
-    QCOMPARE(rig.peer.sent.size(), 4);
+    QCOMPARE(rig.peer.sent.size(), 3);
 }
 
 void GameTest::remoteRepliesToTheOpponentsMoves() {

@@ -1,17 +1,33 @@
 #pragma once
 
 #include <QList>
+#include <QObject>
+#include <QTimer>
 
 #include <functional>
 
 #include "game.h"
 #include "pause_timer.h"
 
-// A pause that lasts until the test ends it.
-class StepTimer : public velmora::PauseTimer {
+// A pause that lasts until the test ends it, or, when not `held`, that ends
+// from the event loop at once.
+class TestPause : public velmora::PauseTimer {
 public:
-    void start(std::function<void()> done) override { done_ = std::move(done); }
-    void cancel() override { done_ = nullptr; }
+    void start(std::function<void()> done) override {
+        done_ = std::move(done);
+        const int pause = ++pauses_;
+        if (!held) {
+            QTimer::singleShot(0, &context_, [this, pause] {
+                if (pause == pauses_) {
+                    step();
+                }
+            });
+        }
+    }
+    void cancel() override {
+        done_ = nullptr;
+        ++pauses_;
+    }
     bool pausing() const { return bool(done_); }
     // Ends the pause that runs; false when none does.
     bool step() {
@@ -31,9 +47,12 @@ public:
         }
         return pauses;
     }
+    bool held = true;
 
 private:
     std::function<void()> done_;
+    int pauses_ = 0;
+    QObject context_;
 };
 
 // The connection as the game sees it: a state the test sets, and what was sent.

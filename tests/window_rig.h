@@ -16,50 +16,6 @@
 #include "scripted_random.h"
 #include "test_doubles.h"
 
-// A pause that ends from the event loop at once, or, while `held`, when the
-// test steps it.
-class TestPause : public velmora::PauseTimer {
-public:
-    void start(std::function<void()> done) override {
-        done_ = std::move(done);
-        const int pause = ++pauses_;
-        if (!held) {
-            QTimer::singleShot(0, &context_, [this, pause] {
-                if (pause == pauses_ && done_) {
-                    step();
-                }
-            });
-        }
-    }
-    void cancel() override {
-        done_ = nullptr;
-        ++pauses_;
-    }
-    bool pausing() const { return bool(done_); }
-    bool step() {
-        if (!done_) {
-            return false;
-        }
-        std::function<void()> done = std::move(done_);
-        done_ = nullptr;
-        done();
-        return true;
-    }
-    int finish() {
-        int pauses = 0;
-        while (step()) {
-            ++pauses;
-        }
-        return pauses;
-    }
-    bool held = true;
-
-private:
-    std::function<void()> done_;
-    int pauses_ = 0;
-    QObject context_;
-};
-
 // A main window with its boxes answered, chance fixed and its pauses in the
 // test's hands, shown and past its first activation.
 struct WindowRig {
