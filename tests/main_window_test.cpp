@@ -80,7 +80,6 @@ private slots:
     void passWithAMoveOwedSaysSo();
     void menuShortcutsWorkFromTheTextBoxes();
     void closingWhileAMoveDrawsEndsAtOnce();
-    void aPressBeforeTheFirstActivationDoesNothing();
     void theBoardSurvivesBeingCovered();
     void aboutBoxShowsItsTextsAndOpensItsLinks();
     void aboutBoxIsModalAndOpensFromTheLogo();
@@ -163,6 +162,14 @@ void MainWindowTest::windowIsFixedAndTheChatAreaLiesBelowTheIdleHeight() {
     }
     for (const char* game : {"PicMain", "txtComSig", "txtComTot", "cmcConnect"}) {
         QVERIFY2(rig.find(game)->geometry().bottom() < client->height(), game);
+    }
+    // The dark-blue rule that divides off the chat area.
+    QCOMPARE(rig.find("Line1")->grab().toImage().pixelColor(100, 1), QColor(0, 0, 192));
+    // The end-of-game faces: cyan and smiling, grey, silver.
+    for (auto [name, skin] : {std::pair{"ImgWin", QColor(0, 255, 255)},
+                              {"ImgLost", QColor(128, 128, 128)},
+                              {"ImgLevel", QColor(192, 192, 192)}}) {
+        QCOMPARE(rig.find<QLabel>(name)->pixmap().toImage().pixelColor(6, 16), skin);
     }
 }
 
@@ -316,9 +323,11 @@ void MainWindowTest::passWithAMoveOwedSaysSo() {
     QVERIFY(rig.window->game().moveLock());
     QCOMPARE(rig.text("lblMessage"), QString("Wait ......"));
     QVERIFY(!rig.find<QPushButton>("cmcReset")->isEnabled());
+    QVERIFY(!rig.find<QAction>("m_Reset")->isEnabled());
     rig.timer.finish();
     QCOMPARE(pixelsNear(rig.board(), 4, 6, kRed), pixelsNear(rig.board(), 4, 6, kRed, 7.5));
-    QVERIFY(rig.find<QPushButton>("cmcReset")->isEnabled());
+    QVERIFY(rig.find<QPushButton>("cmcReset")->isEnabled() &&
+            rig.find<QAction>("m_Reset")->isEnabled());
     QVERIFY(rig.dialogs.shown.isEmpty());
 
     rig.fill({{1, 1}, {2, 1}});
@@ -359,15 +368,6 @@ void MainWindowTest::closingWhileAMoveDrawsEndsAtOnce() {
     QVERIFY(!rig.timer.pausing());
     QCOMPARE(rig.window->socketState(), 0);
     QCOMPARE(pixelsNear(rig.board(), 3, 3, kRed), 0);
-}
-
-void MainWindowTest::aPressBeforeTheFirstActivationDoesNothing() {
-    Rig rig(false);
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(30, 30), QPointF(30, 30), Qt::LeftButton,
-                      Qt::LeftButton, {});
-    QApplication::sendEvent(rig.find("PicMain"), &press);
-    QCOMPARE(rig.window->game().moveCount(), 0);
-    QVERIFY(!rig.timer.pausing());
 }
 
 void MainWindowTest::theBoardSurvivesBeingCovered() {

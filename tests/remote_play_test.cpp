@@ -103,6 +103,7 @@ void RemotePlayTest::idleViewListensAndConnectedViewShowsTheChat() {
     QCOMPARE(a.window->windowHeightTwips(), 5700);
     Player b;
     a.find<QLineEdit>("txtTX")->setText("typed before");
+    a.find<QPlainTextEdit>("txtRX")->setPlainText("an earlier talk");
     a.call(b);
     for (Player* p : {&a, &b}) {
         QCOMPARE(p->window->windowHeightTwips(), 7000);
@@ -116,6 +117,7 @@ void RemotePlayTest::idleViewListensAndConnectedViewShowsTheChat() {
         QVERIFY(p->find<QAction>("m_Local")->isEnabled());
         QVERIFY(!p->find<QAction>("m_Pass")->isEnabled());
         QVERIFY(p->text("txtTX").isEmpty());
+        QVERIFY(p->find<QPlainTextEdit>("txtRX")->toPlainText().isEmpty());
     }
     // Hanging up: back to the idle view, the chat kept but out of view. (The
     // caller took the other's port, so only one of them can listen on it.)
@@ -140,7 +142,8 @@ void RemotePlayTest::aScriptedGameKeepsBothBoardsEqualToItsEnd() {
     a.call(b);
     QTRY_VERIFY(a.settled() && b.settled());
     int order = 7;
-    while (a.game().result() == Game::Result::None) {
+    for (int turns = 0; a.game().result() == Game::Result::None; ++turns) {
+        QVERIFY(turns < 200);
         Player& mover = a.game().moveLock() ? b : a;
         QVERIFY(!mover.game().moveLock());
         int column = 0;
@@ -326,7 +329,12 @@ void RemotePlayTest::bytesOnTheWireAreExact() {
     QCOMPARE(a.text("txtComSig"), QString("3"));
     peer.send("CLOSE");  // answered in kind while still connected
     QTRY_COMPARE(peer.received, QByteArray("RESET2155FINISHCLOSE"));
+    // Exit while connected: "CLOSE" leaves before the program ends at once.
     QTRY_COMPARE(a.text("lblStatus"), QString("Listening"));
+    RawPeer last(a);
+    a.trigger("m_Exit");
+    a.window.reset();
+    QTRY_COMPARE(last.received, QByteArray("CLOSE"));
 }
 
 void RemotePlayTest::coalescedAndSplitMessagesLoseNothing() {

@@ -85,7 +85,8 @@ private slots:
         MainWindowFactory factory;
         QPointer<SplashScreen> splash =
             new SplashScreen(std::ref(factory), {"/nonexistent", VELMORA_RESOURCES_DIR});
-        auto* version = splash->findChild<QLabel*>("lblVersion");
+        // A pointer that notices if the splash hands over and goes meanwhile.
+        QPointer<QLabel> version = splash->findChild<QLabel*>("lblVersion");
         QCOMPARE(version->text(), QString("Version"));
         splash->show();
         QTRY_COMPARE(version->text(), QString("Version  1.1.5"));
@@ -98,6 +99,12 @@ private slots:
         QCOMPARE(splash->findChild<QLabel*>("ImgCat")->pixmap().toImage(),
                  QPixmap::fromImage(velmora::emblemImage()).toImage());
         QCOMPARE(splash->findChild<QLabel*>("ImageKestrane")->pixmap().size(), QSize(150, 33));
+        // The gradient runs from yellow at the top to light cornflower blue.
+        const QImage shown = splash->grab().toImage();
+        const QColor top = shown.pixelColor(160, 30);
+        QVERIFY(top.red() > 240 && top.green() > 240 && top.blue() < 40);
+        const QColor bottom = shown.pixelColor(160, 190);
+        QVERIFY(bottom.blue() > 200 && bottom.red() < bottom.blue());
         // Read from the second folder, when the first has no clip.
         auto* logo = splash->findChild<velmora::ClipControl*>("AniLogo");
         QCOMPARE(logo->geometry(), QRect(64, 28, 41, 41));
