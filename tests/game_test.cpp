@@ -98,37 +98,24 @@ QString snapshot(const Rig& rig) {
 }
 
 // Moves that draw in several pauses, each started but not drawn.
-enum class Scenario { UserScores, UserHandsOver, ComputerScoresTwice };
-
-void start(Rig& rig, Scenario scenario) {
-    switch (scenario) {
-        case Scenario::UserScores:
-            rig.fill({{1, 1}, {2, 1}});
-            rig.click(3, 1);
-            break;
-        case Scenario::UserHandsOver:
-            rig.random.startAt(9, 9);
-            rig.click(5, 5);
-            break;
-        case Scenario::ComputerScoresTwice:
-            rig.fill({{1, 1}, {2, 1}, {1, 4}, {1, 5}});
-            rig.random.startAt(1, 1);
-            QCOMPARE(rig.game.pass(), Game::PassAnswer::Passed);
-            break;
-    }
-}
-
-const char* name(Scenario scenario) {
-    switch (scenario) {
-        case Scenario::UserScores:
-            return "user scores";
-        case Scenario::UserHandsOver:
-            return "user hands over";
-        case Scenario::ComputerScoresTwice:
-            return "computer scores twice";
-    }
-    return "";
-}
+const std::pair<const char*, void (*)(Rig&)> kScenarios[] = {
+    {"user scores",
+     [](Rig& rig) {
+         rig.fill({{1, 1}, {2, 1}});
+         rig.click(3, 1);
+     }},
+    {"user hands over",
+     [](Rig& rig) {
+         rig.random.startAt(9, 9);
+         rig.click(5, 5);
+     }},
+    {"computer scores twice",
+     [](Rig& rig) {
+         rig.fill({{1, 1}, {2, 1}, {1, 4}, {1, 5}});
+         rig.random.startAt(1, 1);
+         rig.game.pass();
+     }},
+};
 
 }  // namespace
 
@@ -216,15 +203,14 @@ void GameTest::everyInputWhileAMoveDraws_data() {
     QTest::addColumn<int>("scenario");
     QTest::addColumn<QString>("input");
     QTest::addColumn<int>("pausesBefore");
-    for (Scenario scenario :
-         {Scenario::UserScores, Scenario::UserHandsOver, Scenario::ComputerScoresTwice}) {
+    for (int scenario = 0; scenario < int(std::size(kScenarios)); ++scenario) {
         Rig reference;
-        start(reference, scenario);
+        kScenarios[scenario].second(reference);
         const int pauses = reference.timer.finish();
         for (const char* input : {"press", "pass", "new game", "fast mode", "move", "stop"}) {
             for (int k = 0; k < pauses; ++k) {
-                QTest::addRow("%s, %s after %d pauses", name(scenario), input, k)
-                    << int(scenario) << QString(input) << k;
+                QTest::addRow("%s, %s after %d pauses", kScenarios[scenario].first, input, k)
+                    << scenario << QString(input) << k;
             }
         }
     }
@@ -235,11 +221,11 @@ void GameTest::everyInputWhileAMoveDraws() {
     QFETCH(QString, input);
     QFETCH(int, pausesBefore);
     Rig reference;
-    start(reference, Scenario(scenario));
+    kScenarios[scenario].second(reference);
     reference.timer.finish();
 
     Rig rig;
-    start(rig, Scenario(scenario));
+    kScenarios[scenario].second(rig);
     for (int k = 0; k < pausesBefore; ++k) {
         QVERIFY(rig.timer.step());
     }

@@ -49,7 +49,6 @@ class WinSockTest : public QObject {
 private slots:
     void peerCloseIsReportedAsStateEight();
     void refusedConnectRaisesAnError();
-    void takenLocalPortLeavesStateOne();
     void localPortInTimeWaitCanBeBoundAgain();
     void aFloodIsHandedOverInBoundedPieces();
 };
@@ -82,16 +81,6 @@ void WinSockTest::refusedConnectRaisesAnError() {
     QCOMPARE(errors.at(0).at(0).toInt(), 10061);
     QCOMPARE(sock.state(), 9);
     QCOMPARE(errors.at(0).at(1).toString(), QString("Connection is forcefully rejected"));
-}
-
-void WinSockTest::takenLocalPortLeavesStateOne() {
-    QTcpServer holder;
-    QVERIFY(holder.listen(QHostAddress::Any, 0));
-    Listening target;
-    WinSock sock;
-    sock.setLocalPort(holder.serverPort());
-    sock.connectTo("127.0.0.1", target.sock.localPort());
-    QCOMPARE(sock.state(), 1);
 }
 
 void WinSockTest::localPortInTimeWaitCanBeBoundAgain() {
