@@ -340,7 +340,11 @@ void Game::receiveMove(int column, int row) {
         return;
     }
     // Both users may click the same cell at the start of a game: the second
-    // arrival is not played again, and the turn is the local user's.
+    // arrival is not played again, and the turn is the local user's. Once
+    // the board is full and judged, nothing more is played.
+    if (result_ != Result::None) {
+        return;
+    }
     if (board_[column][row].cellState != 0) {
         giveTurnBack();
         return;

@@ -194,8 +194,10 @@ void GameTest::wholeGamesKeepTheirInvariantsAtEveryStep() {
     const int sent = rig.peer.sent.size();
     rig.click(1, 1);
     rig.game.receiveFinish();
+    rig.game.receiveMove(5, 5);
     QCOMPARE(rig.game.moveCount(), 81);
     QCOMPARE(int(rig.game.result()), result);
+    QCOMPARE(logo.last().at(0).value<Game::Logo>(), Game::Logo::Hidden);
     QCOMPARE(rig.peer.sent.size(), sent);
 }
 
