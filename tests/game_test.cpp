@@ -263,10 +263,12 @@ void GameTest::everyInputWhileAMoveDraws() {
         QCOMPARE(snapshot(rig), snapshot(reference));
     } else if (input == "move") {
         rig.game.receiveMove(8, 8);
+        rig.game.receiveMove(7, 7);
         QVERIFY(!rig.filled(8, 8));  // held while the move draws
         rig.timer.finish();
-        QVERIFY(rig.filled(8, 8));
-        QCOMPARE(rig.game.moveCount(), reference.game.moveCount() + 1);
+        QVERIFY(rig.filled(8, 8) && rig.filled(7, 7));
+        QCOMPARE(circles.last(), (QList<QVariant>{2886, 2886, double(444.0f / 5.0f), Game::kRed}));
+        QCOMPARE(rig.game.moveCount(), reference.game.moveCount() + 2);
         QCOMPARE(rig.game.signs(Side::User), reference.game.signs(Side::User));
         QCOMPARE(rig.game.signs(Side::Opponent), reference.game.signs(Side::Opponent));
         QCOMPARE(rig.game.message(), QString("Your Turn"));

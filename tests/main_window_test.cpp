@@ -213,6 +213,14 @@ void MainWindowTest::marksAreCirclesInTheirCellsInTheirColours() {
             0);
     }
     QCOMPARE(pixelsNear(image, 6, 3, kBlue), 0);
+    // A press just inside a cell's lower right corner fills that cell.
+    rig.random.startAt(9, 1);
+    const int frame = BoardPicture::kFramePixels;
+    QTest::mouseClick(rig.window->windowHandle(), Qt::LeftButton, {},
+                      rig.find("PicMain")->mapTo(rig.window.get(), QPoint(frame + 29, frame + 29)));
+    rig.timer.finish();
+    QCOMPARE(rig.window->game().board()[1][1].cellState, int16_t(1));
+    QCOMPARE(rig.window->game().board()[2][2].cellState, int16_t(0));
     // The computer's next move takes the red over.
     rig.random.startAt(9, 9);
     rig.click(4, 4);
@@ -386,6 +394,9 @@ void MainWindowTest::theBoardSurvivesBeingCovered() {
         }
     }
     QVERIFY2(same > 0.99 * 64 * 64, qPrintable(QString::number(same)));
+    // The sunken frame: grey outside, dark grey inside, along the top.
+    QCOMPARE(shown.pixelColor(50, 0), QColor(128, 128, 128));
+    QCOMPARE(shown.pixelColor(50, 1), QColor(64, 64, 64));
     QVERIFY(pixelsNear(rig.board(), 6, 3, kRed) > 10);
     rig.window->hide();
 }
