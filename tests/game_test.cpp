@@ -97,7 +97,10 @@ QString snapshot(const Rig& rig) {
         .join('|');
 }
 
-// Moves that draw in several pauses, each started but not drawn.
+// Moves that draw in several pauses, each started but not drawn. Among the
+// inputs tried at every step: a Pass while the user's own mark draws (it once
+// started a computer move on the very cell being drawn), and an opponent's
+// move while the user's award draws (it once credited the wrong row).
 const std::pair<const char*, void (*)(Rig&)> kScenarios[] = {
     {"user scores",
      [](Rig& rig) {
@@ -127,8 +130,6 @@ private slots:
     void wholeGamesKeepTheirInvariantsAtEveryStep();
     void everyInputWhileAMoveDraws_data();
     void everyInputWhileAMoveDraws();
-    void passDuringTheUsersOwnMarkStartsNoComputerMove();
-    void anOpponentMoveDuringTheUsersAwardCreditsEachSide();
     void aPressBeforeTheFirstGameDoesNothing();
     void pressesThatAreNotMovesAreIgnored();
     void drawingsPauseAsOftenAsTheirSpeedSays_data();
@@ -279,32 +280,6 @@ void GameTest::everyInputWhileAMoveDraws() {
         rig.game.newGame();
         QCOMPARE(drawnSince(), 0);
     }
-    checkInvariants(rig.game);
-}
-
-void GameTest::passDuringTheUsersOwnMarkStartsNoComputerMove() {
-    Rig rig;
-    rig.random.startAt(5, 5);  // the computer would take the very cell being drawn
-    rig.click(5, 5);
-    QCOMPARE(rig.game.pass(), Game::PassAnswer::Ignored);
-    rig.timer.finish();
-    QCOMPARE(rig.game.moveCount(), 2);
-    QCOMPARE(velmora::filledCells(rig.game.board()), 2);
-    QCOMPARE(rig.game.message(), QString("Your Turn"));
-}
-
-void GameTest::anOpponentMoveDuringTheUsersAwardCreditsEachSide() {
-    Rig rig;
-    rig.fill({{1, 1}, {2, 1}, {7, 9}, {9, 9}});
-    rig.click(3, 1);
-    rig.timer.step();
-    rig.timer.step();  // the user's line is growing
-    rig.game.receiveMove(8, 9);
-    rig.timer.finish();
-    QCOMPARE(rig.game.signs(Side::User), QString("3"));
-    QCOMPARE(rig.game.signs(Side::Opponent), QString("3"));
-    QCOMPARE(rig.game.total(Side::User), 3);
-    QCOMPARE(rig.game.total(Side::Opponent), 3);
     checkInvariants(rig.game);
 }
 

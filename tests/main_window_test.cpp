@@ -464,7 +464,7 @@ void MainWindowTest::aboutBoxIsModalAndOpensFromTheLogo() {
     // A later activation starts no new game.
     rig.click(5, 5);
     rig.window->activateWindow();
-    QTest::qWait(20);
+    QVERIFY(QTest::qWaitForWindowActive(rig.window.get()));
     QCOMPARE(rig.window->game().moveCount(), 2);
 }
 
