@@ -7,6 +7,10 @@ namespace velmora {
 AnimationQueue::AnimationQueue(PauseTimer& timer, QObject* parent)
     : QObject(parent), timer_(timer) {}
 
+AnimationQueue::~AnimationQueue() {
+    clear();
+}
+
 void AnimationQueue::add(std::function<void()> step) {
     steps_.push_back({std::move(step)});
 }

@@ -19,6 +19,8 @@ class AnimationQueue : public QObject {
 
 public:
     explicit AnimationQueue(PauseTimer& timer, QObject* parent = nullptr);
+    // A pause still running is cancelled: the timer outlives the queue.
+    ~AnimationQueue() override;
 
     void add(std::function<void()> step);
     void addPause();

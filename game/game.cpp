@@ -13,11 +13,8 @@ namespace velmora {
 
 namespace {
 
-QByteArray bytes(std::string_view message) {
-    return QByteArray(message.data(), qsizetype(message.size()));
-}
-
-bool isPlayingCell(int column, int row) {
+// False also for a NaN: every comparison with one fails.
+bool isPlayingCell(double column, double row) {
     return column >= 1 && column <= kBoardCells && row >= 1 && row <= kBoardCells;
 }
 
@@ -65,6 +62,9 @@ void Game::newGame() {
     if (!connected()) {
         passEnabled_ = true;
     }
+    // The user is to move: New Game comes back even when the drawing that
+    // would have handed the turn back was dropped.
+    newGameEnabled_ = true;
     result_ = Result::None;
     message_ = QStringLiteral("Your Turn");
     const bool firstGame = !started_;
@@ -80,7 +80,7 @@ void Game::requestNewGame() {
         return;
     }
     if (connected()) {
-        peer_.send(bytes(wire::kReset));
+        peer_.send(wire::kReset);
     }
     newGame();
 }
@@ -158,7 +158,7 @@ void Game::press(int button, double x, double y) {
     // Compared as reals first: a point far outside never becomes an integer.
     const double column = std::floor(x / cellSize_) + 1;
     const double row = std::floor(y / cellSize_) + 1;
-    if (!(column >= 1 && column <= kBoardCells && row >= 1 && row <= kBoardCells)) {
+    if (!isPlayingCell(column, row)) {
         return;
     }
     const Cell cell{int(column), int(row)};
@@ -175,7 +175,7 @@ void Game::press(int button, double x, double y) {
 void Game::afterUserMark(Cell cell, LineRecord run) {
     // The peer hears of the move once it shows here.
     if (connected()) {
-        peer_.send(bytes(wire::encodeMove(cell.column, cell.row)));
+        peer_.send(wire::encodeMove(cell.column, cell.row));
     }
     if (run.marks == 0) {
         extraTurn_ = false;
@@ -264,7 +264,7 @@ void Game::afterOpponentMark(LineRecord run, bool byComputer) {
             return;
         }
         if (connected()) {
-            peer_.send(bytes(wire::kFinish));
+            peer_.send(wire::kFinish);
         } else if (byComputer) {
             computerMove();
         }
@@ -315,7 +315,11 @@ void Game::endGame() {
 
 bool Game::holdWhileDrawing(std::function<void()> input) {
     if (drawing() || (!heldInputs_.empty() && !handlingHeld_)) {
-        heldInputs_.push_back(std::move(input));
+        // A peer of the kind we play has a message or two outstanding; one
+        // that floods is not allowed to grow this without end.
+        if (heldInputs_.size() < kMostHeldInputs) {
+            heldInputs_.push_back(std::move(input));
+        }
         return true;
     }
     return false;

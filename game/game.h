@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <QVector>
 
 #include <deque>
 #include <functional>
+#include <string_view>
 
 #include "animation_queue.h"
 #include "board.h"
@@ -26,7 +26,7 @@ public:
     virtual ~Peer() = default;
     // The socket's state, 0..9, read afresh at every decision.
     virtual int state() const = 0;
-    virtual void send(const QByteArray& message) = 0;
+    virtual void send(std::string_view message) = 0;
 };
 
 // The one game in progress: the board, the score rows, whose turn it is, and
@@ -132,6 +132,8 @@ signals:
     void changed();
 
 private:
+    static constexpr std::size_t kMostHeldInputs = 64;
+
     static int index(Side side) { return side == Side::User ? 0 : 1; }
     bool connected() const { return peer_.state() == Peer::kConnected; }
     bool accepting() const { return started_ && !stopped_; }

@@ -23,12 +23,14 @@ int transcriptLength(const QPlainTextEdit* transcript) {
 }  // namespace
 
 bool MainWindow::sendChatLine() {
-    if (socket_.state() != 7) {
+    if (socket_.state() != WinSock::Connected) {
         return false;  // Enter is left to the box, and the text stays
     }
+    // ISO 8859-1 on the wire; both transcripts show what travelled.
     const QByteArray text = chatLine_->text().toLatin1();
-    socket_.sendData(QByteArray::fromStdString(wire::encodeChat(text.toStdString())));
-    addToTranscript(chatLine_->text());
+    socket_.sendData(
+        wire::encodeChat(std::string_view(text.constData(), std::size_t(text.size()))));
+    addToTranscript(QString::fromLatin1(text));
     chatLine_->clear();
     return true;
 }

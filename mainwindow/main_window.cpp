@@ -34,7 +34,7 @@ MainWindow::MainWindow(WindowServices services, QStringList clipFolders, QWidget
       services_(services),
       clipFolders_(std::move(clipFolders)),
       peer_(socket_),
-      game_(peer_, services.random, services.pauses) {
+      game_(peer_, services.random, services.pauses, kBoardTwips) {
     setObjectName("formVelmora");
     setWindowTitle("Velmora");
     setWindowIcon(mainWindowIcon());

@@ -43,6 +43,8 @@ public:
     static constexpr int kIdleHeightTwips = 5700;
     static constexpr int kConnectedHeightTwips = 7000;
     static constexpr int kDefaultPort = 16323;
+    // The board picture is square, this many twips a side.
+    static constexpr int kBoardTwips = 4000;
 
     // The clips are read from `clipFolders`, the first that has them.
     MainWindow(WindowServices services, QStringList clipFolders, QWidget* parent = nullptr);
@@ -69,7 +71,7 @@ private:
     public:
         explicit SocketPeer(WinSock& socket) : socket_(socket) {}
         int state() const override { return socket_.state(); }
-        void send(const QByteArray& message) override { socket_.sendData(message); }
+        void send(std::string_view message) override { socket_.sendData(message); }
 
     private:
         WinSock& socket_;
@@ -125,6 +127,9 @@ private:
     int portNumber_ = kDefaultPort;
     QString remoteIp_;
     QByteArray heldBytes_;
+    // The last arrival filled a whole read and ended in a chat line: the
+    // next arrival goes on with that line.
+    bool chatContinues_ = false;
 
     QWidget* client_ = nullptr;
     BoardPicture* board_ = nullptr;

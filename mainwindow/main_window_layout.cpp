@@ -89,7 +89,7 @@ void MainWindow::createControls() {
 
     board_ = named(new BoardPicture(c), "PicMain");
     board_->move(pixels(2040), pixels(120));
-    board_->setSizeTwips(4000, 4000);
+    board_->setSizeTwips(kBoardTwips, kBoardTwips);
 
     userSigns_ = textBox(c, "txtUserSig", true);
     placeInTwips(userSigns_, 1920, 4320, 4095, 285);

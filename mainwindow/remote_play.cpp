@@ -63,10 +63,11 @@ void MainWindow::placeCall() {
     socket_.setLocalPort(quint16(portNumber_ + 1));
     socket_.connectTo(remoteIp_, quint16(portNumber_));
     heldBytes_.clear();
+    chatContinues_ = false;
     game_.requestNewGame();
     showConnectionView(false);
     status_->setText(socketStateText());
-    if (socket_.state() == 1) {
+    if (socket_.state() == WinSock::Open) {
         services_.dialogs.messageBox("Port Busy, Wait a moment than call again", QString(),
                                      Dialogs::Buttons::Ok, Dialogs::Icon::None,
                                      Dialogs::Answer::Ok);
@@ -75,11 +76,12 @@ void MainWindow::placeCall() {
 }
 
 void MainWindow::hangUpAndListen() {
-    if (socket_.state() == 7) {
-        socket_.sendData(QByteArray(wire::kClose.data(), qsizetype(wire::kClose.size())));
+    if (socket_.state() == WinSock::Connected) {
+        socket_.sendData(wire::kClose);
     }
     socket_.close();
     heldBytes_.clear();
+    chatContinues_ = false;
     heldBytesTimer_->stop();
     socket_.setLocalPort(quint16(portNumber_));
     socket_.listen();
@@ -119,6 +121,7 @@ void MainWindow::acceptCaller(int requestId) {
     socket_.close();
     socket_.accept(requestId);
     heldBytes_.clear();
+    chatContinues_ = false;
     game_.requestNewGame();
     showConnectionView(false);
 }
@@ -129,7 +132,8 @@ void MainWindow::callAnswered() {
 
 void MainWindow::peerClosed() {
     const int state = socket_.state();
-    if (state == 8 || state == 7 || state == 5) {
+    if (state == WinSock::PeerClosing || state == WinSock::Connected ||
+        state == WinSock::Resolved) {
         connectCommand();
     }
 }
@@ -149,12 +153,22 @@ void MainWindow::socketFailed(int number, const QString& description) {
 }
 
 void MainWindow::readArrival() {
-    const QByteArray arrived = socket_.getData();
+    QByteArray arrived = socket_.takeData();
+    const bool filledTheBuffer = arrived.size() >= WinSock::kReadBufferBytes;
+    if (chatContinues_) {
+        // A chat line longer than one read: the rest is chat too, not moves
+        // or control words that happen to start a piece of it.
+        arrived.prepend(wire::kChatMark);
+    }
     heldBytesTimer_->stop();
     const wire::Reading reading =
         wire::readArrival(std::string_view(heldBytes_.constData(), std::size_t(heldBytes_.size())),
                           std::string_view(arrived.constData(), std::size_t(arrived.size())));
     heldBytes_ = QByteArray::fromStdString(reading.held);
+    // A read that filled the buffer and ended in chat was most likely cut
+    // inside a long line.
+    chatContinues_ = filledTheBuffer && !reading.messages.empty() &&
+                     reading.messages.back().kind == wire::Message::Kind::Chat;
     if (!heldBytes_.isEmpty()) {
         heldBytesTimer_->start(kHoldMilliseconds);
     }

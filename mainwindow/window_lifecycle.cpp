@@ -40,14 +40,15 @@ void MainWindow::unload() {
         return;
     }
     unloaded_ = true;
+    // The end, at once: nothing more is drawn, and no computer move starts
+    // for a peer that is left behind.
+    game_.stop();
+    heldBytesTimer_->stop();
     // A peer in the middle of a game is told before the connection goes.
-    if (socket_.state() == 7) {
+    if (socket_.state() == WinSock::Connected) {
         connectCommand();
     }
     socket_.close();
-    // The end, at once: nothing more is drawn and no further event is handled.
-    game_.stop();
-    heldBytesTimer_->stop();
     emit unloaded();
 }
 

@@ -54,14 +54,10 @@ Message control(std::string_view word) {
     return {Message::Kind::Close, 0, 0, {}};
 }
 
-// A whole arrival as a peer of the original kind reads it: what is not a
-// control word is a move when its leading number is 11..99, else chat.
+// A text as a peer of the original kind reads a whole arrival, once the
+// control words have been split off: a move when its leading number is
+// 11..99, else a chat line.
 void classifyText(std::string_view text, std::vector<Message>& out) {
-    const std::string_view word = leadingControlWord(text);
-    if (!word.empty() && word.size() == text.size()) {
-        out.push_back(control(word));
-        return;
-    }
     const double value = leadingNumber(text);
     if (value < 11 || value > 99) {
         out.push_back({Message::Kind::Chat, 0, 0, std::string(text.substr(1))});

@@ -64,7 +64,7 @@ void WinSock::close() {
         server_ = nullptr;
     }
     dropConnection();
-    state_ = 0;
+    state_ = Closed;
 }
 
 void WinSock::dropConnection() {
@@ -99,11 +99,11 @@ void WinSock::listen() {
     if (!server_->listen(QHostAddress::Any, localPort_)) {
         server_->deleteLater();
         server_ = nullptr;
-        state_ = 9;
+        state_ = Error;
         return;
     }
     connect(server_, &QTcpServer::newConnection, this, &WinSock::onNewConnection);
-    state_ = 2;
+    state_ = Listening;
 }
 
 void WinSock::onNewConnection() {
@@ -113,18 +113,21 @@ void WinSock::onNewConnection() {
         socket->setReadBufferSize(kReadBufferBytes);
         const int id = ++nextRequestId_;
         pending_.insert(id, socket);
-        state_ = 3;
-        // Raised from the event loop; a request the handler did not accept is
-        // refused afterwards.
+        state_ = Pending;
+        // Raised from the event loop; a request the handler did not accept, or
+        // one that outlived the listener it came to, is refused.
+        const quint64 generation = generation_;
         QMetaObject::invokeMethod(
             this,
-            [this, id] {
-                emit connectionRequest(id);
+            [this, id, generation] {
+                if (generation == generation_) {
+                    emit connectionRequest(id);
+                }
                 if (QTcpSocket* refused = pending_.take(id)) {
                     refused->abort();
                     refused->deleteLater();
-                    if (state_ == 3) {
-                        state_ = server_ != nullptr ? 2 : 0;
+                    if (state_ == Pending) {
+                        state_ = server_ != nullptr ? Listening : Closed;
                     }
                 }
             },
@@ -139,7 +142,7 @@ void WinSock::accept(int requestId) {
     }
     close();
     adoptConnection(socket);
-    state_ = 7;
+    state_ = Connected;
     if (socket->state() != QAbstractSocket::ConnectedState) {
         onDisconnected();
     }
@@ -157,15 +160,15 @@ void WinSock::connectTo(const QString& remoteHost, quint16 remotePort) {
     if (!socket->bind(QHostAddress(QHostAddress::AnyIPv4), localPort_,
                       QAbstractSocket::ReuseAddressHint)) {
         delete socket;
-        state_ = 1;
+        state_ = Open;
         return;
     }
     adoptConnection(socket);
     connect(socket, &QTcpSocket::connected, this, [this] {
-        state_ = 7;
+        state_ = Connected;
         post(&WinSock::deliverConnect);
     });
-    state_ = 6;
+    state_ = Connecting;
     socket->connectToHost(remoteHost, remotePort);
 }
 
@@ -183,13 +186,13 @@ void WinSock::onSocketError() {
     const ErrorText text = describe(connection_->error());
     errorNumber_ = text.number;
     errorDescription_ = QString::fromLatin1(text.description);
-    state_ = 9;
+    state_ = Error;
     post(&WinSock::deliverError);
 }
 
 void WinSock::onDisconnected() {
-    if (state_ == 7) {
-        state_ = 8;
+    if (state_ == Connected) {
+        state_ = PeerClosing;
         post(&WinSock::deliverClose);
     }
 }
@@ -233,16 +236,16 @@ void WinSock::deliverError() {
     emit error(number, description);
 }
 
-void WinSock::sendData(const QByteArray& bytes) {
-    if (connection_ == nullptr || state_ != 7) {
+void WinSock::sendData(std::string_view bytes) {
+    if (connection_ == nullptr || state_ != Connected) {
         return;
     }
-    connection_->write(bytes);
+    connection_->write(bytes.data(), qint64(bytes.size()));
     // Handed to the system at once, so a close or exit right after loses nothing.
     connection_->flush();
 }
 
-QByteArray WinSock::getData() {
+QByteArray WinSock::takeData() {
     readDuringArrival_ = true;
     if (connection_ == nullptr) {
         return QByteArray();

@@ -5,26 +5,39 @@
 #include <QPointer>
 #include <QString>
 
+#include <string_view>
+
 class QTcpServer;
 class QTcpSocket;
 
 namespace velmora {
 
 // One TCP socket that either listens for one caller or holds one connection,
-// with the ten states the game reads:
-//   0 closed, 1 open (a connection attempt that could not bind its local
-//   port), 2 listening, 3 request pending, 4 resolving, 5 resolved,
-//   6 connecting, 7 connected, 8 the peer has closed its end, 9 error.
+// with the ten states the game reads (State below).
 //
 // Events are raised from the event loop, never from inside Qt's own signals,
-// so a handler may run a nested event loop (the board's pauses do) and still
-// be handed every later arrival, close and error. When a dataArrival handler
+// and none is raised for a connection or listener after close(): a handler
+// may close the socket, or open a modal box, and still be handed every later
+// arrival, close and error of what is open then. When a dataArrival handler
 // that read the data returns with more bytes waiting, another dataArrival
 // follows; no byte is left unread while the connection is open.
 class WinSock : public QObject {
     Q_OBJECT
 
 public:
+    enum State : int {
+        Closed = 0,
+        Open = 1,  // a connection attempt that could not bind its local port
+        Listening = 2,
+        Pending = 3,  // a request waits for its handler
+        Resolving = 4,
+        Resolved = 5,
+        Connecting = 6,
+        Connected = 7,
+        PeerClosing = 8,  // the peer has closed its end
+        Error = 9,
+    };
+
     explicit WinSock(QObject* parent = nullptr);
     ~WinSock() override;
 
@@ -52,9 +65,9 @@ public:
     void accept(int requestId);
 
     // The bytes as they are, sent at once; nothing while not connected.
-    void sendData(const QByteArray& bytes);
+    void sendData(std::string_view bytes);
     // Every byte waiting, up to kReadBufferBytes.
-    QByteArray getData();
+    QByteArray takeData();
 
     QString localIp() const;
 

@@ -249,6 +249,7 @@ void GameTest::everyInputWhileAMoveDraws() {
     } else if (input == "new game") {
         rig.game.requestNewGame();
         QCOMPARE(rig.game.moveCount(), 0);
+        QVERIFY(rig.game.newGameEnabled() && rig.game.passEnabled());
         QCOMPARE(velmora::filledCells(rig.game.board()), 0);
         QVERIFY(rig.game.signs(Side::User).isEmpty() && rig.game.signs(Side::Opponent).isEmpty());
         QCOMPARE(rig.game.message(), QString("Your Turn"));
@@ -294,6 +295,14 @@ void GameTest::aPressBeforeTheFirstGameDoesNothing() {
     QCOMPARE(game.moveCount(), 0);
     QCOMPARE(drawn.count(), 0);
     QCOMPARE(game.pass(), Game::PassAnswer::Ignored);
+    // A game that goes while its move draws takes its pause with it.
+    {
+        Game gone(peer, random, timer);
+        gone.newGame();
+        gone.press(1, 100, 100);
+        QVERIFY(timer.pausing());
+    }
+    QVERIFY(!timer.pausing());
 }
 
 void GameTest::pressesThatAreNotMovesAreIgnored() {

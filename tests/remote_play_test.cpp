@@ -203,16 +203,18 @@ void RemotePlayTest::chatTravelsBothWays() {
     pressEnter(a, "not yet");  // not connected: the text stays, nothing goes
     QCOMPARE(a.text("txtTX"), QString("not yet"));
     a.call(b);
-    pressEnter(a, QString::fromUtf8("h\u00e9llo 12"));
+    pressEnter(a, QString::fromUtf8("h\u00e9llo 12 \u20ac"));
     QCOMPARE(a.text("txtTX"), QString());
+    // In ISO 8859-1 on the wire, and the same line on both sides.
     QTRY_COMPARE(b.find<QPlainTextEdit>("txtRX")->toPlainText(),
-                 QString::fromUtf8("h\u00e9llo 12\n"));
+                 QString::fromUtf8("h\u00e9llo 12 ?\n"));
     QVERIFY(b.find<velmora::ClipControl>("AniLight")->isPlaying());
-    QCOMPARE(a.find<QPlainTextEdit>("txtRX")->toPlainText(), QString::fromUtf8("h\u00e9llo 12\n"));
+    QCOMPARE(a.find<QPlainTextEdit>("txtRX")->toPlainText(),
+             QString::fromUtf8("h\u00e9llo 12 ?\n"));
     QCOMPARE(b.game().moveCount(), 0);  // digits in a chat line are no move
     pressEnter(b, "");
     QTRY_COMPARE(a.find<QPlainTextEdit>("txtRX")->toPlainText(),
-                 QString::fromUtf8("h\u00e9llo 12\n\n"));
+                 QString::fromUtf8("h\u00e9llo 12 ?\n\n"));
 
     // Every line ends in CR LF, two characters: ten lines of 2498 letters
     // make exactly 25000, which stays; one letter more and it starts again.
@@ -372,7 +374,12 @@ void RemotePlayTest::coalescedAndSplitMessagesLoseNothing() {
     QTRY_VERIFY(a.find<QPlainTextEdit>("txtRX")->toPlainText().endsWith("eset\n"));
     a.click(4, 4);
     peer.send("44");  // the same cell at the same time: not played again
-    QTRY_COMPARE(a.text("lblMessage"), QString("Your Turn"));
+    QTRY_VERIFY(!a.game().moveLock() && a.settled());
+    QCOMPARE(a.text("lblMessage"), QString("Your Turn"));
+    QCOMPARE(a.game().moveCount(), 1);
+    // A chat line longer than one read goes on as chat, whatever starts the rest.
+    peer.send("@" + QByteArray(8191, 'x') + "12 o'clock");
+    QTRY_VERIFY(a.find<QPlainTextEdit>("txtRX")->toPlainText().endsWith("12 o'clock\n"));
     QCOMPARE(a.game().moveCount(), 1);
     peer.send("FIN");  // a prefix that never completes is read as it stands, soon
     QTRY_VERIFY_WITH_TIMEOUT(a.find<QPlainTextEdit>("txtRX")->toPlainText().endsWith("IN\n"), 1500);

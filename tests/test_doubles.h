@@ -59,7 +59,9 @@ private:
 class FakePeer : public velmora::Peer {
 public:
     int state() const override { return socketState; }
-    void send(const QByteArray& message) override { sent << message; }
+    void send(std::string_view message) override {
+        sent << QByteArray(message.data(), qsizetype(message.size()));
+    }
     int socketState = 2;  // listening: the computer is the opponent
     QList<QByteArray> sent;
 };

@@ -48,6 +48,7 @@ class WinSockTest : public QObject {
 
 private slots:
     void peerCloseIsReportedAsStateEight();
+    void aSecondCallerIsNotTakenOnceOneIs();
     void refusedConnectRaisesAnError();
     void localPortInTimeWaitCanBeBoundAgain();
     void aFloodIsHandedOverInBoundedPieces();
@@ -63,7 +64,7 @@ void WinSockTest::peerCloseIsReportedAsStateEight() {
     QByteArray words;
     connect(&server.sock, &WinSock::dataArrival, this, [&] {
         QCOMPARE(closed.count(), 0);
-        words += server.sock.getData();
+        words += server.sock.takeData();
     });
     caller.sendData("CLOSE");
     caller.close();
@@ -71,6 +72,19 @@ void WinSockTest::peerCloseIsReportedAsStateEight() {
     QTRY_COMPARE(closed.count(), 1);
     QCOMPARE(server.sock.state(), 8);
     QCOMPARE(words, QByteArray("CLOSE"));
+}
+
+void WinSockTest::aSecondCallerIsNotTakenOnceOneIs() {
+    Listening server;
+    QSignalSpy requests(&server.sock, &WinSock::connectionRequest);
+    QTcpSocket first;
+    QTcpSocket second;
+    first.connectToHost("127.0.0.1", server.sock.localPort());
+    second.connectToHost("127.0.0.1", server.sock.localPort());
+    QTRY_COMPARE(server.sock.state(), int(WinSock::Connected));
+    QTRY_VERIFY(first.state() == QAbstractSocket::UnconnectedState ||
+                second.state() == QAbstractSocket::UnconnectedState);
+    QCOMPARE(requests.count(), 1);
 }
 
 void WinSockTest::refusedConnectRaisesAnError() {
@@ -110,12 +124,12 @@ void WinSockTest::aFloodIsHandedOverInBoundedPieces() {
     qint64 total = 0;
     qint64 largest = 0;
     connect(&server.sock, &WinSock::dataArrival, this, [&] {
-        const qint64 piece = server.sock.getData().size();
+        const qint64 piece = server.sock.takeData().size();
         largest = std::max(largest, piece);
         total += piece;
     });
     const int megabyte = 1 << 20;
-    caller.sendData(QByteArray(megabyte, 'z'));
+    caller.sendData(std::string(megabyte, 'z'));
     QTRY_COMPARE_WITH_TIMEOUT(total, qint64(megabyte), 10000);
     QVERIFY2(largest <= WinSock::kReadBufferBytes, qPrintable(QString::number(largest)));
 }
