@@ -2,110 +2,60 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "board_text.h"
 
-using velmora::anyScoringMove;
-using velmora::evaluateMove;
 using velmora::LineRecord;
 
 namespace {
 
-void ExpectLine(const LineRecord& r, int x1, int x2, int y1, int y2, int marks) {
-    EXPECT_EQ(r.x1, x1);
-    EXPECT_EQ(r.x2, x2);
-    EXPECT_EQ(r.y1, y1);
-    EXPECT_EQ(r.y2, y2);
-    EXPECT_EQ(r.marks, marks);
+// "x1-x2,y1-y2:marks", so that one comparison shows the whole record.
+std::string Text(const LineRecord& r) {
+    return std::to_string(r.x1) + "-" + std::to_string(r.x2) + "," + std::to_string(r.y1) + "-" +
+           std::to_string(r.y2) + ":" + std::to_string(r.marks);
 }
 
-TEST(evaluateMove, EmptyBoardScoresNowhere) {
-    const auto board = BoardFromRows({});
+std::string Evaluate(const velmora::BoardGrid& board, int column, int row,
+                     LineRecord result = {7, 7, 7, 7, 7}) {
+    velmora::evaluateMove(board, column, row, result);
+    return Text(result);
+}
+
+TEST(evaluateMove, EmptyBoardScoresNowhereAndKeepsTheCoordinates) {
     for (int c = 1; c <= 9; ++c) {
         for (int r = 1; r <= 9; ++r) {
-            LineRecord result{7, 7, 7, 7, 7};
-            evaluateMove(board, c, r, result);
-            ExpectLine(result, 7, 7, 7, 7, 0);
+            EXPECT_EQ(Evaluate(BoardFromRows({}), c, r), "7-7,7-7:0") << c << "," << r;
         }
     }
 }
 
-TEST(evaluateMove, CompletingThreeInARowScoresTheWholeRun) {
-    const auto board = BoardFromRows(
-        {".........", ".........", ".........", ".........", "xx.......", "........."});
-    LineRecord result;
-    evaluateMove(board, 3, 5, result);
-    ExpectLine(result, 1, 3, 5, 5, 3);
-}
-
-TEST(evaluateMove, JoiningTwoRunsCountsEveryCellOfTheJoinedRun) {
+TEST(evaluateMove, OnlyRunsOfAMultipleOfThreeScore) {
+    EXPECT_EQ(Evaluate(BoardFromRows({".........", "xx......."}), 3, 2), "1-3,2-2:3");
     // Two on the left, three on the right of column 3: a run of six.
-    const auto board = BoardFromRows({"xx.xxx...", "........."});
-    LineRecord result;
-    evaluateMove(board, 3, 1, result);
-    ExpectLine(result, 1, 6, 1, 1, 6);
+    EXPECT_EQ(Evaluate(BoardFromRows({"xx.xxx..."}), 3, 1), "1-6,1-1:6");
+    EXPECT_EQ(Evaluate(BoardFromRows({".........", "xxxx.xxxx"}), 5, 2), "1-9,2-2:9");
+    // Four and seven earn nothing, and the record keeps its coordinates.
+    EXPECT_EQ(Evaluate(BoardFromRows({".........", ".........", "xx.x....."}), 3, 3), "7-7,7-7:0");
+    EXPECT_EQ(Evaluate(BoardFromRows({"xxx.xxx.."}), 4, 1), "7-7,7-7:0");
 }
 
-TEST(evaluateMove, EqualRunsAreCreditedVertically) {
-    const auto board = BoardFromRows({"....x....", "....x....", "..xx.....", "........."});
-    LineRecord result;
-    evaluateMove(board, 5, 3, result);  // row: (3,3),(4,3),(5,3); column: (5,1)..(5,3)
-    ExpectLine(result, 5, 5, 1, 3, 3);
-}
-
-TEST(evaluateMove, TheLongerScoringRunWinsInEitherDirection) {
-    const auto horizontalSix = BoardFromRows({".........", "..x......", "xx.xxx...", "..x......"});
-    LineRecord result;
-    evaluateMove(horizontalSix, 3, 3, result);
-    ExpectLine(result, 1, 6, 3, 3, 6);
-
-    // Vertical six through (4, 4) from row 1 to 6; horizontal three.
+TEST(evaluateMove, CreditsTheLongerScoringRunTheVerticalOneOnATie) {
+    // Three each way.
+    EXPECT_EQ(Evaluate(BoardFromRows({"....x....", "....x....", "..xx....."}), 5, 3), "5-5,1-3:3");
+    // Horizontal six against vertical three, and the other way round.
+    EXPECT_EQ(Evaluate(BoardFromRows({".........", "..x......", "xx.xxx...", "..x......"}), 3, 3),
+              "1-6,3-3:6");
     const auto verticalSix = BoardFromRows(
         {"...x.....", "...x.....", "...x.....", "..x.x....", "...x.....", "...x....."});
-    evaluateMove(verticalSix, 4, 4, result);
-    ExpectLine(result, 4, 4, 1, 6, 6);
-}
-
-TEST(evaluateMove, RunsThatAreNotMultiplesOfThreeEarnNothing) {
-    // Horizontal four, vertical three: the vertical three scores.
-    const auto fourAndThree = BoardFromRows({"..x......", "..x......", "xx.x.....", "........."});
-    LineRecord result;
-    evaluateMove(fourAndThree, 3, 3, result);
-    ExpectLine(result, 3, 3, 1, 3, 3);
-
-    // Horizontal four, vertical one: nothing, and the record keeps its run.
-    const auto fourAlone = BoardFromRows({".........", ".........", "xx.x....."});
-    evaluateMove(fourAlone, 3, 3, result);
-    ExpectLine(result, 3, 3, 1, 3, 0);
-
-    // A run of seven is no multiple of three either.
-    const auto seven = BoardFromRows({"xxx.xxx.."});
-    evaluateMove(seven, 4, 1, result);
-    EXPECT_EQ(result.marks, 0);
-}
-
-TEST(evaluateMove, FillingTheLastCellOfARowEarnsNine) {
-    const auto board = BoardFromRows({".........", "xxxx.xxxx"});
-    LineRecord result;
-    evaluateMove(board, 5, 2, result);
-    ExpectLine(result, 1, 9, 2, 2, 9);
-
-    // When the column also becomes nine long, the vertical run is credited.
-    auto crossing = FullBoard();
-    crossing[5][5].cellState = 0;
-    evaluateMove(crossing, 5, 5, result);
-    ExpectLine(result, 5, 5, 1, 9, 9);
-}
-
-TEST(evaluateMove, AFilledCellEvaluatesAsIfEmpty) {
-    auto board = BoardFromRows({".xx......", "x........", "x........"});
-    LineRecord whileEmpty;
-    evaluateMove(board, 1, 1, whileEmpty);
-    board[1][1].cellState = 1;
-    LineRecord whileFilled;
-    evaluateMove(board, 1, 1, whileFilled);
-    ExpectLine(whileFilled, whileEmpty.x1, whileEmpty.x2, whileEmpty.y1, whileEmpty.y2,
-               whileEmpty.marks);
-    EXPECT_EQ(whileFilled.marks, 3);
+    EXPECT_EQ(Evaluate(verticalSix, 4, 4), "4-4,1-6:6");
+    // Horizontal four, which earns nothing, against vertical three.
+    EXPECT_EQ(Evaluate(BoardFromRows({"..x......", "..x......", "xx.x....."}), 3, 3), "3-3,1-3:3");
+    // Nine each way, whether the cell itself is still empty or already filled.
+    auto full = FullBoard();
+    EXPECT_EQ(Evaluate(full, 5, 5), "5-5,1-9:9");
+    full[5][5].cellState = 0;
+    EXPECT_EQ(Evaluate(full, 5, 5), "5-5,1-9:9");
 }
 
 TEST(anyScoringMove, ExaminesColumnByColumnTopToBottom) {
@@ -114,21 +64,17 @@ TEST(anyScoringMove, ExaminesColumnByColumnTopToBottom) {
         BoardFromRows({"...xx....", ".........", ".........", ".........", ".........", ".........",
                        ".........", ".x.......", "x.x......"});
     LineRecord result;
-    EXPECT_TRUE(anyScoringMove(board, result));
-    ExpectLine(result, 1, 3, 9, 9, 3);
+    EXPECT_TRUE(velmora::anyScoringMove(board, result));
+    EXPECT_EQ(Text(result), "1-3,9-9:3");
 }
 
-TEST(anyScoringMove, NoScoringCellLeavesMarksZero) {
-    const auto board = BoardFromRows({"x..x..x..", "........."});
+TEST(anyScoringMove, FindsNoScoringCellAndOnAFullBoardEvaluatesNothing) {
     LineRecord result{1, 2, 3, 4, 5};
-    EXPECT_FALSE(anyScoringMove(board, result));
-    ExpectLine(result, 1, 2, 3, 4, 0);
-}
-
-TEST(anyScoringMove, FullBoardEvaluatesNothing) {
-    LineRecord result{1, 2, 3, 4, 9};
-    EXPECT_FALSE(anyScoringMove(FullBoard(), result));
-    ExpectLine(result, 1, 2, 3, 4, 9);
+    EXPECT_FALSE(velmora::anyScoringMove(BoardFromRows({"x..x..x..", "........."}), result));
+    EXPECT_EQ(Text(result), "1-2,3-4:0");
+    result.marks = 9;
+    EXPECT_FALSE(velmora::anyScoringMove(FullBoard(), result));
+    EXPECT_EQ(Text(result), "1-2,3-4:9");
 }
 
 }  // namespace

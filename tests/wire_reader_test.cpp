@@ -1,9 +1,8 @@
 // The reader of the peer's bytes, through its two entry points: arrivals in
-// pieces, the bytes it holds back between them, and the flush when no more
-// come. Messages are rendered as "M37 R F C T:text"; "~RES" is what is still
-// held at the end.
+// pieces, the bytes it held back between them, and the flush when no more come.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -12,135 +11,89 @@
 namespace velmora::wire {
 namespace {
 
-std::string render(const std::vector<Message>& messages) {
+// "M37 R F C T:text" for the messages, then "~RES" for the bytes still held.
+std::string render(const Reading& reading) {
+    const char* const kMarks[] = {"M", "R", "F", "C", "T:"};  // in the order of Message::Kind
     std::string out;
-    for (const Message& m : messages) {
-        out += out.empty() ? "" : " ";
-        switch (m.kind) {
-            case Message::Kind::Move:
-                out += "M" + std::to_string(m.column) + std::to_string(m.row);
-                break;
-            case Message::Kind::Reset:
-                out += "R";
-                break;
-            case Message::Kind::Finish:
-                out += "F";
-                break;
-            case Message::Kind::Close:
-                out += "C";
-                break;
-            case Message::Kind::Chat:
-                out += "T:" + m.text;
-                break;
+    for (const Message& m : reading.messages) {
+        out += std::string(out.empty() ? "" : " ") + kMarks[int(m.kind)] + m.text;
+        if (m.kind == Message::Kind::Move) {
+            out += std::to_string(m.column) + std::to_string(m.row);
         }
+    }
+    if (!reading.held.empty()) {
+        out += (out.empty() ? "~" : " ~") + reading.held;
     }
     return out;
 }
 
 struct Case {
     std::vector<std::string> pieces;  // one arrival each, held bytes carried across
-    bool flush;                       // then no more come in time
     std::string expected;
 };
 
-std::string readPieces(const Case& c) {
-    std::vector<Message> all;
-    std::string held;
-    for (const std::string& piece : c.pieces) {
-        Reading reading = readArrival(held, piece);
-        all.insert(all.end(), reading.messages.begin(), reading.messages.end());
-        held = reading.held;
-    }
-    if (c.flush) {
-        const Reading flushed = flushHeldBytes(held);
-        EXPECT_TRUE(flushed.held.empty());
-        all.insert(all.end(), flushed.messages.begin(), flushed.messages.end());
-        held.clear();
-    }
-    const std::string messages = render(all);
-    return held.empty() ? messages : messages + (messages.empty() ? "~" : " ~") + held;
-}
-
-const Case kCases[] = {
-    // Each message alone, as a peer of the original kind reads it.
-    {{"RESET"}, false, "R"},
-    {{"FINISH"}, false, "F"},
-    {{"CLOSE"}, false, "C"},
-    {{"37"}, false, "M37"},
-    {{"19"}, false, "M19"},
-    {{"99"}, false, "M99"},
-    {{"@hello"}, false, "T:hello"},
-    {{"@"}, false, "T:"},
-    {{"@12"}, false, "T:12"},
-    {{"@RES"}, false, "T:RES"},
-    {{"@caf\xe9 \xff"}, false, "T:caf\xe9 \xff"},
-    // Not a message: one text, chat without its first character.
-    {{"reset"}, false, "T:eset"},
-    {{"Finish"}, false, "T:inish"},
-    {{"FINISHED"}, false, "T:INISHED"},
-    {{"CLOSED"}, false, "T:LOSED"},
-    {{"RESETS"}, false, "T:ESETS"},
-    {{"RESET "}, false, "T:ESET "},
-    {{"hi"}, false, "T:i"},
-    {{"\xe9t\xe9"}, false, "T:t\xe9"},
-    {{"100"}, false, "T:00"},
-    {{"5"}, true, "T:"},
-    {{"1 0"}, false, "T: 0"},
-    {{"9 9.5"}, false, "T: 9.5"},
-    // A leading number of 11..99 is a move named by the first and last characters.
-    {{"1 2"}, false, "M12"},
-    {{"1 1"}, false, "M11"},
-    {{"9 9"}, false, "M99"},
-    {{"1\t\n7"}, false, "M17"},
-    {{"1.2E1"}, false, "M11"},
-    // ... and dropped when either is not a digit 1..9.
-    {{"10"}, false, ""},
-    {{"20"}, false, ""},
-    {{"05"}, false, ""},
-    {{"2 0"}, false, ""},
-    {{"1 2.0"}, false, ""},
-    {{" 12"}, false, ""},
-    {{"&HC"}, false, ""},
-    // Several messages in one arrival.
-    {{"RESET37"}, false, "R M37"},
-    {{"37@hi"}, false, "M37 T:hi"},
-    {{"37FINISH"}, false, "M37 F"},
-    {{"FINISHCLOSE"}, false, "F C"},
-    {{"RESET12FINISH@x"}, false, "R M12 F T:x"},
-    {{"20RESET"}, false, "R"},
-    {{"RESET@"}, false, "R T:"},
-    {{"12FINISHED"}, false, "M12 T:INISHED"},
-    {{"@hiRESET"}, false, "T:hiRESET"},
-    {{"123"}, false, "T:23"},
-    {{"1234"}, false, "T:234"},
-    // Held back at the end, then completed or flushed.
-    {{"RES", "ET"}, false, "R"},
-    {{"R", "ESETX"}, false, "T:ESETX"},
-    {{"RESET", "X"}, false, "R T:"},
-    {{"3", "7"}, false, "M37"},
-    {{"3", "7@a"}, false, "M37 T:a"},
-    {{"1", "23"}, false, "T:23"},
-    {{"12", "3"}, false, "M12 ~3"},
-    {{"RESETFI"}, false, "R ~FI"},
-    {{"RESETFI", "NISH"}, false, "R F"},
-    {{"C", "L", "OS", "E"}, false, "C"},
-    {{"CLOS", "ED"}, false, "T:LOSED"},
-    {{"37FIN"}, true, "M37 T:IN"},
-    {{"RESET7"}, true, "R T:"},
-    {{"C"}, true, "T:"},
-    {{"RESE"}, true, "T:ESE"},
-    {{"@x"}, true, "T:x"},
-    {{"FIN", ""}, false, "~FIN"},
-};
-
-TEST(WireReader, ReadsEachArrivalAsTheContractSays) {
-    for (const Case& c : kCases) {
+// Each case's pieces as successive arrivals, then with `flush` no more in time.
+void ExpectReadings(std::initializer_list<Case> cases, bool flush = false) {
+    for (const Case& c : cases) {
+        Reading all;
+        auto take = [&all](const Reading& reading) {
+            all.messages.insert(all.messages.end(), reading.messages.begin(),
+                                reading.messages.end());
+            all.held = reading.held;
+        };
         std::string pieces;
         for (const std::string& piece : c.pieces) {
+            take(readArrival(all.held, piece));
             pieces += "[" + piece + "]";
         }
-        EXPECT_EQ(readPieces(c), c.expected) << pieces << (c.flush ? " flushed" : "");
+        if (flush) {
+            take(flushHeldBytes(all.held));
+        }
+        EXPECT_EQ(render(all), c.expected) << pieces << (flush ? " flushed" : "");
     }
+}
+
+TEST(WireReader, ReadsEachMessageAloneAsAPeerOfTheOriginalKind) {
+    ExpectReadings({Case{{"RESET"}, "R"}, Case{{"FINISH"}, "F"}, Case{{"CLOSE"}, "C"},
+                    Case{{"37"}, "M37"}, Case{{"19"}, "M19"}, Case{{"99"}, "M99"},
+                    Case{{"@hello"}, "T:hello"}, Case{{"@"}, "T:"}, Case{{"@12"}, "T:12"},
+                    Case{{"@RES"}, "T:RES"}, Case{{"@caf\xe9 \xff"}, "T:caf\xe9 \xff"}});
+}
+
+TEST(WireReader, ReadsAnythingElseAsOneTextShownWithoutItsFirstCharacter) {
+    ExpectReadings({Case{{"reset"}, "T:eset"}, Case{{"Finish"}, "T:inish"},
+                    Case{{"FINISHED"}, "T:INISHED"}, Case{{"CLOSED"}, "T:LOSED"},
+                    Case{{"RESETS"}, "T:ESETS"}, Case{{"RESET "}, "T:ESET "}, Case{{"hi"}, "T:i"},
+                    Case{{"\xe9t\xe9"}, "T:t\xe9"}, Case{{"100"}, "T:00"}, Case{{"1 0"}, "T: 0"},
+                    Case{{"9 9.5"}, "T: 9.5"}});
+}
+
+TEST(WireReader, TakesALeadingNumberOf11To99AsAMoveByItsFirstAndLastCharacters) {
+    ExpectReadings({Case{{"1 2"}, "M12"}, Case{{"1 1"}, "M11"}, Case{{"9 9"}, "M99"},
+                    Case{{"1\t\n7"}, "M17"}, Case{{"1.2E1"}, "M11"}});
+    // Dropped when either is not a digit 1..9.
+    ExpectReadings({Case{{"10"}, ""}, Case{{"20"}, ""}, Case{{"05"}, ""}, Case{{"2 0"}, ""},
+                    Case{{"1 2.0"}, ""}, Case{{" 12"}, ""}, Case{{"&HC"}, ""}});
+}
+
+TEST(WireReader, SplitsSeveralMessagesInOneArrival) {
+    ExpectReadings(
+        {Case{{"RESET37"}, "R M37"}, Case{{"37@hi"}, "M37 T:hi"}, Case{{"37FINISH"}, "M37 F"},
+         Case{{"FINISHCLOSE"}, "F C"}, Case{{"RESET12FINISH@x"}, "R M12 F T:x"},
+         Case{{"20RESET"}, "R"}, Case{{"RESET@"}, "R T:"}, Case{{"12FINISHED"}, "M12 T:INISHED"},
+         Case{{"@hiRESET"}, "T:hiRESET"}, Case{{"123"}, "T:23"}, Case{{"1234"}, "T:234"}});
+}
+
+TEST(WireReader, HoldsBackWhatMayStillBecomeAMessageUntilCompletedOrFlushed) {
+    ExpectReadings({Case{{"RES", "ET"}, "R"}, Case{{"R", "ESETX"}, "T:ESETX"},
+                    Case{{"RESET", "X"}, "R T:"}, Case{{"3", "7"}, "M37"},
+                    Case{{"3", "7@a"}, "M37 T:a"}, Case{{"1", "23"}, "T:23"},
+                    Case{{"12", "3"}, "M12 ~3"}, Case{{"RESETFI"}, "R ~FI"},
+                    Case{{"RESETFI", "NISH"}, "R F"}, Case{{"C", "L", "OS", "E"}, "C"},
+                    Case{{"CLOS", "ED"}, "T:LOSED"}, Case{{"FIN", ""}, "~FIN"}});
+    ExpectReadings({Case{{"5"}, "T:"}, Case{{"37FIN"}, "M37 T:IN"}, Case{{"RESET7"}, "R T:"},
+                    Case{{"C"}, "T:"}, Case{{"RESE"}, "T:ESE"}, Case{{"@x"}, "T:x"}},
+                   true);
 }
 
 }  // namespace
