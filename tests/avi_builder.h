@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <string>
 #include <vector>
 
 // Builds small AVI files piece by piece, so a test can break exactly one
@@ -15,10 +14,6 @@ inline void Put32(Bytes& b, uint32_t v) {
     for (int i = 0; i < 4; ++i) {
         b.push_back(uint8_t(v >> (8 * i)));
     }
-}
-inline void Put16(Bytes& b, uint16_t v) {
-    b.push_back(uint8_t(v));
-    b.push_back(uint8_t(v >> 8));
 }
 inline void PutId(Bytes& b, const char* id) {
     b.insert(b.end(), id, id + 4);
@@ -53,25 +48,16 @@ inline Bytes Riff(const std::vector<Bytes>& children) {
     return b;
 }
 
-inline Bytes MainHeader(uint32_t microsecondsPerFrame, uint32_t totalFrames) {
-    Bytes b;
-    Put32(b, microsecondsPerFrame);
-    PutZeros(b, 3);
-    Put32(b, totalFrames);
-    PutZeros(b, 9);
-    return Chunk("avih", b);
-}
-
-inline Bytes StreamHeader(const char* type = "vids", uint32_t length = 1) {
+// Twenty frames a second, so a clip timed by its stream differs from the
+// reader's default of ten.
+inline Bytes StreamHeader(const char* type = "vids") {
     Bytes b;
     PutId(b, type);
     PutId(b, "DIB ");
     PutZeros(b, 3);
     Put32(b, 1);   // scale
-    Put32(b, 10);  // rate: ten frames a second
-    Put32(b, 0);
-    Put32(b, length);
-    PutZeros(b, 5);
+    Put32(b, 20);  // rate
+    PutZeros(b, 7);
     return Chunk("strh", b);
 }
 
@@ -89,24 +75,31 @@ inline Bytes StreamFormat(const Format& f) {
     Put32(b, 40);
     Put32(b, uint32_t(f.width));
     Put32(b, uint32_t(f.height));
-    Put16(b, 1);
-    Put16(b, f.bitCount);
+    Put32(b, 1u | uint32_t(f.bitCount) << 16);  // one plane
     Put32(b, f.compression);
     PutZeros(b, 3);
     Put32(b, f.colorsUsed);
     Put32(b, 0);
     for (uint32_t c : f.palette) {
-        b.push_back(uint8_t(c));
-        b.push_back(uint8_t(c >> 8));
-        b.push_back(uint8_t(c >> 16));
-        b.push_back(0);
+        Put32(b, c);  // stored blue, green, red, zero
     }
     return Chunk("strf", b);
 }
 
-inline Bytes Header(const Format& f, uint32_t totalFrames = 1) {
-    return List("hdrl",
-                {MainHeader(100000, totalFrames), List("strl", {StreamHeader(), StreamFormat(f)})});
+inline Bytes Stream(const Format& f, const char* type = "vids") {
+    return List("strl", {StreamHeader(type), StreamFormat(f)});
+}
+
+inline Bytes Header(const std::vector<Bytes>& streams, uint32_t microsecondsPerFrame = 100000,
+                    uint32_t totalFrames = 1) {
+    Bytes main;
+    Put32(main, microsecondsPerFrame);
+    PutZeros(main, 3);
+    Put32(main, totalFrames);
+    PutZeros(main, 9);
+    std::vector<Bytes> children = {Chunk("avih", main)};
+    children.insert(children.end(), streams.begin(), streams.end());
+    return List("hdrl", children);
 }
 
 inline Bytes Movie(const std::vector<Bytes>& frames, const char* id = "00db") {
@@ -118,7 +111,7 @@ inline Bytes Movie(const std::vector<Bytes>& frames, const char* id = "00db") {
 }
 
 inline Bytes File(const Format& f, const std::vector<Bytes>& frames) {
-    return Riff({Header(f), Movie(frames, f.compression == 1 ? "00dc" : "00db")});
+    return Riff({Header({Stream(f)}), Movie(frames, f.compression == 1 ? "00dc" : "00db")});
 }
 
 }  // namespace avi

@@ -25,11 +25,6 @@ Picture Frame(int shift) {
     return p;
 }
 
-uint32_t Field(const std::vector<uint8_t>& bytes, std::size_t at) {
-    return uint32_t(bytes[at]) | uint32_t(bytes[at + 1]) << 8 | uint32_t(bytes[at + 2]) << 16 |
-           uint32_t(bytes[at + 3]) << 24;
-}
-
 TEST(AviWriter, WhatItWritesReadsBackPixelForPixel) {
     const std::vector<Picture> frames = {Frame(0), Frame(1), Frame(2)};
     for (bool rle : {true, false}) {
@@ -50,8 +45,9 @@ TEST(AviWriter, WhatItWritesReadsBackPixelForPixel) {
                     << "rle " << rle << ", frame " << f << ", pixel " << i;
             }
         }
-        // The main header's data rate: 4,928 bytes a frame, 1 / 0.11 s.
-        EXPECT_EQ(Field(written.bytes, 36), 44800u);
+        // The main header's data rate: 4,928 bytes a frame, 1 / 0.11 s, 44,800 (0xAF00).
+        const std::vector<uint8_t> rate(&written.bytes[36], &written.bytes[40]);
+        EXPECT_EQ(rate, (std::vector<uint8_t>{0x00, 0xAF, 0x00, 0x00}));
     }
 }
 
@@ -72,6 +68,8 @@ TEST(AviWriter, RefusesWhatTheFormatCannotHold) {
     EXPECT_FALSE(writeAvi({}, kPalette, 1000, true).ok);
     EXPECT_FALSE(writeAvi(big, kPalette, 0, true).ok);
     EXPECT_FALSE(writeAvi({Frame(0), Picture(612, 8, 0)}, kPalette, 1000, true).ok);
+    EXPECT_FALSE(writeAvi({Frame(0), Picture(613, 7, 0)}, kPalette, 1000, true).ok);
+    EXPECT_TRUE(writeAvi(big, std::vector<Rgb>(256), 1000, true).ok);
     EXPECT_FALSE(writeAvi(big, std::vector<Rgb>(257), 1000, true).ok);
 }
 

@@ -12,7 +12,6 @@
 #include "window_rig.h"
 
 using velmora::Game;
-using Side = Game::Side;
 
 namespace {
 
@@ -43,15 +42,31 @@ struct Player : WindowRig {
         QTRY_COMPARE(other.window->socketState(), 7);
         QTRY_COMPARE(text("lblStatus"), QString("Connected"));
     }
+    void enter(const QString& line) {
+        auto* box = find<QLineEdit>("txtTX");
+        box->setText(line);
+        QTest::keyClick(box, Qt::Key_Return);
+    }
     bool settled() { return !game().drawing(); }
+    QString transcript() { return find<QPlainTextEdit>("txtRX")->toPlainText(); }
     QString cells() {
         QString all;
-        for (int c = 1; c <= 9; ++c) {
-            for (int r = 1; r <= 9; ++r) {
-                all += game().board()[c][r].cellState ? 'x' : '.';
-            }
+        for (int i = 0; i < 81; ++i) {
+            all += game().board()[i / 9 + 1][i % 9 + 1].cellState ? 'x' : '.';
         }
         return all;
+    }
+    // The idle view, where the computer plays, or the connected one.
+    void checkView(bool connected) {
+        QCOMPARE(window->windowHeightTwips(), connected ? 7000 : 5700);
+        QCOMPARE(find<QPushButton>("cmcConnect")->text(),
+                 QString(connected ? "Disconnect" : "Connect"));
+        for (const char* idleOnly : {"m_Connect", "m_Listening", "m_PortNum", "m_Pass"}) {
+            QCOMPARE(find<QAction>(idleOnly)->isEnabled(), !connected);
+        }
+        QCOMPARE(find<QAction>("m_Disconnect")->isEnabled(), connected);
+        QCOMPARE(find("txtRX")->geometry().bottom() < window->centralWidget()->height(), connected);
+        QVERIFY(find<QAction>("m_Local")->isEnabled());
     }
 };
 
@@ -72,339 +87,274 @@ struct RawPeer {
     }
 };
 
-void pressEnter(Player& player, const QString& line) {
-    auto* box = player.find<QLineEdit>("txtTX");
-    box->setText(line);
-    QTest::keyClick(box, Qt::Key_Return);
-}
-
 }  // namespace
 
 class RemotePlayTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void idleViewListensAndConnectedViewShowsTheChat();
-    void aScriptedGameKeepsBothBoardsEqualToItsEnd();
-    void aScoringMoveWaitsForFinish();
-    void chatTravelsBothWays();
-    void newGameOnOneSideStartsOneOnBoth();
-    void hangingUpHandsAnOwedTurnToTheComputer();
-    void portsAddressesAndTheLocalAddressBox();
-    void bytesOnTheWireAreExact();
-    void coalescedAndSplitMessagesLoseNothing();
-    void anEarlyFinishIsRemembered();
-};
+    void connectingChattingAndHangingUp() {
+        Player a;
+        Player b;
+        a.enter("not yet");  // not connected: the text stays, nothing goes
+        QCOMPARE(a.text("txtTX"), QString("not yet"));
+        a.find<QPlainTextEdit>("txtRX")->setPlainText("an earlier talk");
+        a.call(b);
+        a.checkView(true);
+        b.checkView(true);
+        QCOMPARE(b.text("lblStatus"), QString("Connected"));
+        QVERIFY(a.text("txtTX").isEmpty());
+        QVERIFY(a.transcript().isEmpty());
+        a.enter(QString::fromUtf8("h\u00e9llo 12 \u20ac"));
+        QCOMPARE(a.text("txtTX"), QString());
+        // In ISO 8859-1 on the wire, and the same line on both sides.
+        const QString line = QString::fromUtf8("h\u00e9llo 12 ?\n");
+        QTRY_COMPARE(b.transcript(), line);
+        QVERIFY(b.find<velmora::ClipControl>("AniLight")->isPlaying());
+        QCOMPARE(a.transcript(), line);
+        QCOMPARE(b.game().moveCount(), 0);  // digits in a chat line are no move
+        b.enter("");
+        QTRY_COMPARE(a.transcript(), line + "\n");
 
-void RemotePlayTest::idleViewListensAndConnectedViewShowsTheChat() {
-    Player a;
-    QCOMPARE(a.text("lblStatus"), QString("Listening"));
-    QCOMPARE(a.find<QPushButton>("cmcConnect")->text(), QString("Connect"));
-    QCOMPARE(a.window->windowHeightTwips(), 5700);
-    Player b;
-    a.find<QLineEdit>("txtTX")->setText("typed before");
-    a.find<QPlainTextEdit>("txtRX")->setPlainText("an earlier talk");
-    a.call(b);
-    for (Player* p : {&a, &b}) {
-        QCOMPARE(p->window->windowHeightTwips(), 7000);
-        QCOMPARE(p->find<QPushButton>("cmcConnect")->text(), QString("Disconnect"));
-        QCOMPARE(p->text("lblStatus"), QString("Connected"));
-        QVERIFY(p->find("txtRX")->geometry().bottom() < p->window->centralWidget()->height());
-        QVERIFY(!p->find<QAction>("m_Connect")->isEnabled());
-        QVERIFY(p->find<QAction>("m_Disconnect")->isEnabled());
-        QVERIFY(!p->find<QAction>("m_Listening")->isEnabled());
-        QVERIFY(!p->find<QAction>("m_PortNum")->isEnabled());
-        QVERIFY(p->find<QAction>("m_Local")->isEnabled());
-        QVERIFY(!p->find<QAction>("m_Pass")->isEnabled());
-        QVERIFY(p->text("txtTX").isEmpty());
-        QVERIFY(p->find<QPlainTextEdit>("txtRX")->toPlainText().isEmpty());
-    }
-    // Hanging up: back to the idle view, the chat kept but out of view. (The
-    // caller took the other's port, so only one of them can listen on it.)
-    pressEnter(a, "bye");
-    QTRY_COMPARE(b.find<QPlainTextEdit>("txtRX")->toPlainText(), QString("bye\n"));
-    b.trigger("m_Disconnect");
-    QCOMPARE(b.text("lblStatus"), QString("Listening"));
-    QTRY_COMPARE(a.window->windowHeightTwips(), 5700);
-    for (Player* p : {&a, &b}) {
-        QCOMPARE(p->window->windowHeightTwips(), 5700);
-        QCOMPARE(p->find<QPushButton>("cmcConnect")->text(), QString("Connect"));
-        QVERIFY(p->find<QAction>("m_Connect")->isEnabled() &&
-                !p->find<QAction>("m_Disconnect")->isEnabled());
-        QVERIFY(p->find<QAction>("m_Pass")->isEnabled());
-        QCOMPARE(p->find<QPlainTextEdit>("txtRX")->toPlainText(), QString("bye\n"));
-    }
-}
+        // Every line ends in CR LF, two characters: ten lines of 2498 letters
+        // make exactly 25000, which stays; one letter more and it starts again.
+        auto* transcript = b.find<QPlainTextEdit>("txtRX");
+        for (int extra : {0, 1}) {
+            transcript->setPlainText(QString(QString(2498, 'x') + "\n").repeated(9) +
+                                     QString(2498 + extra, 'x') + "\n");
+            transcript->moveCursor(QTextCursor::End);
+            a.enter("one");
+            QTRY_VERIFY(b.transcript().endsWith("one\n"));
+            QCOMPARE(b.transcript().startsWith("x"), extra == 0);
+        }
 
-void RemotePlayTest::aScriptedGameKeepsBothBoardsEqualToItsEnd() {
-    Player a;
-    Player b;
-    a.call(b);
-    QTRY_VERIFY(a.settled() && b.settled());
-    int order = 7;
-    for (int turns = 0; a.game().result() == Game::Result::None; ++turns) {
-        QVERIFY(turns < 200);
-        Player& mover = a.game().moveLock() ? b : a;
-        QVERIFY(!mover.game().moveLock());
-        int column = 0;
-        int row = 0;
-        do {
-            order = (order * 37 + 11) % 81;
-            column = order / 9 + 1;
-            row = order % 9 + 1;
-        } while (mover.game().board()[column][row].cellState != 0);
-        mover.click(column, row);
-        QTRY_VERIFY(a.settled() && b.settled() && a.game().moveCount() == b.game().moveCount() &&
-                    (a.game().moveLock() != b.game().moveLock() ||
-                     a.game().result() != Game::Result::None));
-        QCOMPARE(a.cells(), b.cells());
-        QCOMPARE(a.text("txtUserSig"), b.text("txtComSig"));
-        QCOMPARE(a.text("txtComTot"), b.text("txtUserTot"));
-        QCOMPARE(b.text("lblOtherSide"), QString("Remote:"));
+        // Hanging up: back to the idle view, the chat kept but out of view. (The
+        // caller took the other's port, so only one of them can listen on it.)
+        const QString kept[] = {a.transcript(), b.transcript()};
+        b.trigger("m_Disconnect");
+        QCOMPARE(b.text("lblStatus"), QString("Listening"));
+        QTRY_COMPARE(a.window->windowHeightTwips(), 5700);
+        a.checkView(false);
+        b.checkView(false);
+        QCOMPARE(a.transcript(), kept[0]);
+        QCOMPARE(b.transcript(), kept[1]);
     }
-    QTRY_VERIFY(b.game().result() != Game::Result::None);
-    QCOMPARE(a.game().moveCount(), 81);
-    const QString results = a.text("lblMessage") + "/" + b.text("lblMessage");
-    QVERIFY2(results == "You WIN !!!/You Lost" || results == "You Lost/You WIN !!!" ||
-                 results == "Level/Level",
-             qPrintable(results));
-    QVERIFY(!a.game().moveLock() && !b.game().moveLock());
-}
 
-void RemotePlayTest::aScoringMoveWaitsForFinish() {
-    Player a;
-    Player b;
-    a.call(b);
-    b.timer.held = true;  // b draws only when the test says so
-    for (auto [column, row] : {std::pair{1, 1}, {2, 1}}) {
-        a.click(column, row);
-        QTRY_VERIFY(b.timer.pausing());
+    // A whole game, a new one on both sides, a scoring move that waits for the
+    // other's "FINISH", and a hang-up that hands the owed turn to the computer.
+    void aWholeGameThenANewOneThenHangingUp() {
+        Player a;
+        Player b;
+        a.call(b);
+        QTRY_VERIFY(a.settled() && b.settled());
+        int order = 7;
+        for (int turns = 0; a.game().result() == Game::Result::None; ++turns) {
+            QVERIFY(turns < 200);
+            Player& mover = a.game().moveLock() ? b : a;
+            QVERIFY(!mover.game().moveLock());
+            do {
+                order = (order * 37 + 11) % 81;
+            } while (mover.game().board()[order / 9 + 1][order % 9 + 1].cellState != 0);
+            mover.click(order / 9 + 1, order % 9 + 1);
+            QTRY_VERIFY(a.settled() && b.settled() &&
+                        a.game().moveCount() == b.game().moveCount() &&
+                        (a.game().moveLock() != b.game().moveLock() ||
+                         a.game().result() != Game::Result::None));
+            QCOMPARE(a.cells(), b.cells());
+            QCOMPARE(a.text("txtUserSig"), b.text("txtComSig"));
+            QCOMPARE(a.text("txtComTot"), b.text("txtUserTot"));
+            QCOMPARE(b.text("lblOtherSide"), QString("Remote:"));
+        }
+        QTRY_VERIFY(b.game().result() != Game::Result::None);
+        QCOMPARE(a.game().moveCount(), 81);
+        const QString results = a.text("lblMessage") + "/" + b.text("lblMessage");
+        const QStringList ends = {"You WIN !!!/You Lost", "You Lost/You WIN !!!", "Level/Level"};
+        QVERIFY2(ends.contains(results), qPrintable(results));
+        QVERIFY(!a.game().moveLock() && !b.game().moveLock());
+
+        QTest::mouseClick(b.find("cmcReset"), Qt::LeftButton);
+        QTRY_COMPARE(a.game().moveCount(), 0);
+        QCOMPARE(b.game().moveCount(), 0);
+        QCOMPARE(a.cells(), QString(81, '.'));
+        QCOMPARE(b.window->socketState(), 7);
+
+        b.timer.held = true;  // b draws only when the test says so
+        for (auto [column, row] : {std::pair{1, 1}, {2, 1}}) {
+            a.click(column, row);
+            QTRY_VERIFY(b.timer.pausing());
+            b.timer.finish();
+            b.click(column + 4, row + 4);
+            QTRY_VERIFY(a.game().moveCount() == b.game().moveCount() && a.settled());
+        }
+        a.click(3, 1);  // scores
+        QTRY_COMPARE(a.text("txtUserSig"), QString("3"));
+        QTRY_COMPARE(a.text("lblMessage"), QString("Wait ......"));
+        QTRY_VERIFY(b.timer.pausing());  // b is still drawing the move
+        a.click(9, 9);
+        QCOMPARE(a.game().moveCount(), 5);
+        b.timer.finish();  // b has drawn the award and answers "FINISH"
+        QTRY_COMPARE(a.text("lblMessage"), QString("Your Turn"));
+        QCOMPARE(b.text("txtComSig"), QString("3"));
+        QCOMPARE(b.text("lblMessage"), QString("Wait ......"));
+        a.click(9, 9);
+        QTRY_COMPARE(b.game().moveCount(), 6);
+        QVERIFY(!a.find<QPushButton>("cmcReset")->isEnabled());  // not while a waits
+        b.timer.held = false;
         b.timer.finish();
-        b.click(column + 4, row + 4);
-        QTRY_VERIFY(a.game().moveCount() == b.game().moveCount() && a.settled());
+        QTest::mouseClick(b.find("cmcReset"), Qt::LeftButton);
+        QTRY_COMPARE(a.game().moveCount(), 0);
+
+        a.random.startAt(9, 9);
+        a.click(5, 5);
+        QTRY_COMPARE(a.text("lblMessage"), QString("Wait ......"));
+        QTRY_VERIFY(b.settled());
+        QTest::mouseClick(a.find("cmcConnect"), Qt::LeftButton);
+        QTRY_COMPARE(a.game().moveCount(), 2);  // the computer moves at once
+        QCOMPARE(a.game().board()[9][9].cellState, int16_t(1));
+        QTRY_COMPARE(a.text("lblMessage"), QString("Your Turn"));
+        QCOMPARE(a.text("lblOtherSide"), QString("Computer:"));
+        // b heard "CLOSE": back to the idle view, its user to move against the computer.
+        QTRY_COMPARE(b.find<QPushButton>("cmcConnect")->text(), QString("Connect"));
+        b.checkView(false);
+        QCOMPARE(b.game().moveCount(), 1);
+        QVERIFY(!b.game().moveLock());
     }
-    a.click(3, 1);  // scores
-    QTRY_COMPARE(a.text("txtUserSig"), QString("3"));
-    QTRY_COMPARE(a.text("lblMessage"), QString("Wait ......"));
-    QTRY_VERIFY(b.timer.pausing());  // b is still drawing the move
-    a.click(9, 9);
-    QCOMPARE(a.game().moveCount(), 5);
-    b.timer.finish();  // b has drawn the award and answers "FINISH"
-    QTRY_COMPARE(a.text("lblMessage"), QString("Your Turn"));
-    QCOMPARE(b.text("txtComSig"), QString("3"));
-    QCOMPARE(b.text("lblMessage"), QString("Wait ......"));
-    a.click(9, 9);
-    QTRY_COMPARE(b.game().moveCount(), 6);
-}
 
-void RemotePlayTest::chatTravelsBothWays() {
-    Player a;
-    Player b;
-    pressEnter(a, "not yet");  // not connected: the text stays, nothing goes
-    QCOMPARE(a.text("txtTX"), QString("not yet"));
-    a.call(b);
-    pressEnter(a, QString::fromUtf8("h\u00e9llo 12 \u20ac"));
-    QCOMPARE(a.text("txtTX"), QString());
-    // In ISO 8859-1 on the wire, and the same line on both sides.
-    QTRY_COMPARE(b.find<QPlainTextEdit>("txtRX")->toPlainText(),
-                 QString::fromUtf8("h\u00e9llo 12 ?\n"));
-    QVERIFY(b.find<velmora::ClipControl>("AniLight")->isPlaying());
-    QCOMPARE(a.find<QPlainTextEdit>("txtRX")->toPlainText(),
-             QString::fromUtf8("h\u00e9llo 12 ?\n"));
-    QCOMPARE(b.game().moveCount(), 0);  // digits in a chat line are no move
-    pressEnter(b, "");
-    QTRY_COMPARE(a.find<QPlainTextEdit>("txtRX")->toPlainText(),
-                 QString::fromUtf8("h\u00e9llo 12 ?\n\n"));
-
-    // Every line ends in CR LF, two characters: ten lines of 2498 letters
-    // make exactly 25000, which stays; one letter more and it starts again.
-    auto* transcript = b.find<QPlainTextEdit>("txtRX");
-    for (int extra : {0, 1}) {
-        transcript->setPlainText(QString(QString(2498, 'x') + "\n").repeated(9) +
-                                 QString(2498 + extra, 'x') + "\n");
-        transcript->moveCursor(QTextCursor::End);
-        pressEnter(a, "one");
-        QTRY_VERIFY(transcript->toPlainText().endsWith("one\n"));
-        QCOMPARE(transcript->toPlainText().startsWith("x"), extra == 0);
-    }
-}
-
-void RemotePlayTest::newGameOnOneSideStartsOneOnBoth() {
-    Player a;
-    Player b;
-    a.call(b);
-    a.click(5, 5);
-    QTRY_VERIFY(b.game().moveCount() == 1 && b.settled());
-    b.click(6, 6);
-    QTRY_VERIFY(a.game().moveCount() == 2 && a.settled());
-    QVERIFY(!b.find<QPushButton>("cmcReset")->isEnabled());  // not while b waits
-    QTest::mouseClick(a.find("cmcReset"), Qt::LeftButton);
-    QTRY_COMPARE(b.game().moveCount(), 0);
-    QCOMPARE(a.game().moveCount(), 0);
-    QCOMPARE(b.cells(), QString(81, '.'));
-    QCOMPARE(a.window->socketState(), 7);
-}
-
-void RemotePlayTest::hangingUpHandsAnOwedTurnToTheComputer() {
-    Player a;
-    Player b;
-    a.call(b);
-    a.random.startAt(9, 9);
-    a.click(5, 5);  // a waits for b
-    QTRY_COMPARE(a.text("lblMessage"), QString("Wait ......"));
-    QTRY_VERIFY(b.settled());
-    QTest::mouseClick(a.find("cmcConnect"), Qt::LeftButton);
-    QTRY_COMPARE(a.game().moveCount(), 2);  // the computer moves at once
-    QCOMPARE(a.game().board()[9][9].cellState, int16_t(1));
-    QTRY_COMPARE(a.text("lblMessage"), QString("Your Turn"));
-    QCOMPARE(a.text("lblOtherSide"), QString("Computer:"));
-    // b heard "CLOSE": back to the idle view, its user to move against the computer.
-    QTRY_COMPARE(b.find<QPushButton>("cmcConnect")->text(), QString("Connect"));
-    QCOMPARE(b.game().moveCount(), 1);
-    QVERIFY(!b.game().moveLock() && b.find<QAction>("m_Pass")->isEnabled());
-}
-
-void RemotePlayTest::portsAddressesAndTheLocalAddressBox() {
-    Player a;
-    const int port = a.window->portNumber();
-    for (const char* refused : {"65531", "0", "-5", "port"}) {
-        a.dialogs.inputs << refused;
-        a.trigger("m_PortNum");
-        QCOMPARE(a.window->portNumber(), port);
-    }
-    QCOMPARE(a.dialogs.prompts.last(),
-             "Input New Port-Number ( 1-65530 )|Port Number|" + QString::number(port));
-    a.listenOn(int(freePort()));
-    QCOMPARE(a.text("lblStatus"), QString("Listening"));
-
-    // Refused addresses change nothing, and are offered the next time.
-    const QStringList refused = {"example.org", "0.0.0.0", "256.1.1.1", "256.0.0.1"};
-    QString offered;
-    for (const QString& address : refused) {
-        a.dialogs.inputs << address;
-        a.trigger("m_Connect");
+    void portsAddressesAndTheLocalAddressBox() {
+        Player a;
+        const int port = a.window->portNumber();
+        for (const char* refused : {"65531", "0", "-5", "port"}) {
+            a.dialogs.inputs << refused;
+            a.trigger("m_PortNum");
+            QCOMPARE(a.window->portNumber(), port);
+        }
         QCOMPARE(a.dialogs.prompts.last(),
-                 "Input Remote IP Address   ( Format: 123.45.678.9 )|Remote IP|" + offered);
+                 "Input New Port-Number ( 1-65530 )|Port Number|" + QString::number(port));
+        a.listenOn(int(freePort()));
         QCOMPARE(a.text("lblStatus"), QString("Listening"));
-        QCOMPARE(a.window->windowHeightTwips(), 5700);
-        offered = address;
+
+        // Refused addresses change nothing, and are offered the next time.
+        QString offered;
+        for (const char* address : {"example.org", "0.0.0.0", "256.1.1.1", "256.0.0.1"}) {
+            a.dialogs.inputs << address;
+            a.trigger("m_Connect");
+            QCOMPARE(a.dialogs.prompts.last(),
+                     "Input Remote IP Address   ( Format: 123.45.678.9 )|Remote IP|" + offered);
+            QCOMPARE(a.window->socketState(), 2);
+            QCOMPARE(a.text("lblStatus"), QString("Listening"));
+            offered = address;
+        }
+
+        const qsizetype asked = a.dialogs.prompts.size();
+        a.trigger("m_Listening");  // listens afresh, asks nothing
+        QCOMPARE(a.dialogs.prompts.size(), asked);
+        QCOMPARE(a.text("lblStatus"), QString("Listening"));
+
+        // A call that fails says why, and listens again.
+        auto callFails = [&a](const QString& why) {
+            const qsizetype shown = a.dialogs.shown.size();
+            a.dialogs.inputs << "127.0.0.1";
+            a.trigger("m_Connect");
+            QTRY_COMPARE(a.dialogs.shown.size(), shown + 1);
+            QCOMPARE(a.dialogs.shown.last().text, why);
+            QVERIFY(a.dialogs.shown.last().title.isEmpty());
+            QCOMPARE(a.text("lblStatus"), QString("Listening"));
+            a.checkView(false);
+        };
+        callFails("Connection is forcefully rejected");  // nobody answers
+        // The port a call goes out from, one above, is taken.
+        QTcpServer holder;
+        QVERIFY(holder.listen(QHostAddress::Any, quint16(a.window->portNumber() + 1)));
+        callFails("Port Busy, Wait a moment than call again");
+
+        a.trigger("m_Local");
+        const QString box = a.dialogs.shown.last().text;
+        QVERIFY2(
+            box.startsWith("Your Local IP Address is\r\n\r\n          ") &&
+                box.endsWith("\r\n\r\nPort Number is   " + QString::number(a.window->portNumber())),
+            qPrintable(box));
+        QCOMPARE(a.dialogs.shown.last().title, QString("IP Address"));
     }
 
-    const qsizetype asked = a.dialogs.prompts.size();
-    a.trigger("m_Listening");  // listens afresh, asks nothing
-    QCOMPARE(a.dialogs.prompts.size(), asked);
-    QCOMPARE(a.text("lblStatus"), QString("Listening"));
+    void bytesOnTheWireAreExact() {
+        Player a;
+        RawPeer peer(a);
+        a.click(1, 9);
+        QTRY_COMPARE(peer.received, QByteArray("19"));
+        a.enter(QString::fromUtf8("@h\u00e9\u20ac"));
+        QTRY_COMPARE(peer.received, QByteArray("19@@h\xe9?"));
+        peer.send("99");  // the turn comes back, and New Game with it
+        QTRY_VERIFY(a.find<QPushButton>("cmcReset")->isEnabled());
+        peer.received.clear();
+        QTest::mouseClick(a.find("cmcReset"), Qt::LeftButton);
+        QTRY_COMPARE(peer.received, QByteArray("RESET"));
+        a.click(2, 1);
+        QTRY_COMPARE(peer.received, QByteArray("RESET21"));
+        peer.send("11");
+        QTRY_VERIFY(a.game().moveCount() == 2 && a.settled());
+        a.click(5, 5);
+        QTRY_COMPARE(peer.received, QByteArray("RESET2155"));
+        peer.send("31");  // the remote player scores: its award drawn here, then "FINISH"
+        QTRY_COMPARE(peer.received, QByteArray("RESET2155FINISH"));
+        QCOMPARE(a.text("txtComSig"), QString("3"));
+        peer.send("CLOSE");  // answered in kind while still connected
+        QTRY_COMPARE(peer.received, QByteArray("RESET2155FINISHCLOSE"));
+        // Exit while connected: "CLOSE" leaves before the program ends at once.
+        QTRY_COMPARE(a.text("lblStatus"), QString("Listening"));
+        RawPeer last(a);
+        a.trigger("m_Exit");
+        a.window.reset();
+        QTRY_COMPARE(last.received, QByteArray("CLOSE"));
+    }
 
-    // Nobody answers: the error's description, and listening again.
-    a.dialogs.inputs << "127.0.0.1";
-    a.trigger("m_Connect");
-    QTRY_COMPARE(a.dialogs.shown.size(), 1);
-    QCOMPARE(a.dialogs.shown.last().text, QString("Connection is forcefully rejected"));
-    QTRY_COMPARE(a.text("lblStatus"), QString("Listening"));
-    QCOMPARE(a.find<QPushButton>("cmcConnect")->text(), QString("Connect"));
-    QCOMPARE(a.window->windowHeightTwips(), 5700);
+    void arrivalsLoseNothingWhateverTheirCutOrTiming() {
+        Player a;
+        RawPeer peer(a);
+        peer.send("11");
+        QTRY_VERIFY(a.game().moveCount() == 1 && a.settled());
+        peer.send("21");
+        QTRY_VERIFY(a.game().moveCount() == 2 && a.settled());
+        // A "FINISH" that comes while the scoring move still draws is kept.
+        a.timer.held = true;
+        a.game().press(1, 1110, 222);  // (3, 1) scores
+        a.timer.step();
+        a.timer.step();  // the mark is drawn and the move sent; the line grows
+        QTRY_COMPARE(peer.received, QByteArray("31"));
+        peer.send("FINISH");
+        QTest::qWait(50);
+        QVERIFY(a.timer.pausing());
+        a.timer.finish();
+        QCOMPARE(a.text("lblMessage"), QString("Your Turn"));
+        QCOMPARE(a.text("txtUserSig"), QString("3"));
+        QVERIFY(!a.game().moveLock());
+        a.timer.held = false;
 
-    // A local port that is taken: "Port Busy", then listening again.
-    QTcpServer holder;
-    QVERIFY(holder.listen(QHostAddress::Any, quint16(a.window->portNumber() + 1)));
-    a.dialogs.inputs << "127.0.0.1";
-    a.trigger("m_Connect");
-    QTRY_COMPARE(a.dialogs.shown.size(), 2);
-    QCOMPARE(a.dialogs.shown.last().text, QString("Port Busy, Wait a moment than call again"));
-    QVERIFY(a.dialogs.shown.last().title.isEmpty());
-    QCOMPARE(a.text("lblStatus"), QString("Listening"));
-    QCOMPARE(a.find<QPushButton>("cmcConnect")->text(), QString("Connect"));
-
-    a.trigger("m_Local");
-    const QString box = a.dialogs.shown.last().text;
-    QVERIFY2(
-        box.startsWith("Your Local IP Address is\r\n\r\n          ") &&
-            box.endsWith("\r\n\r\nPort Number is   " + QString::number(a.window->portNumber())),
-        qPrintable(box));
-    QCOMPARE(a.dialogs.shown.last().title, QString("IP Address"));
-}
-
-void RemotePlayTest::bytesOnTheWireAreExact() {
-    Player a;
-    RawPeer peer(a);
-    a.click(1, 9);
-    QTRY_COMPARE(peer.received, QByteArray("19"));
-    pressEnter(a, QString::fromUtf8("@h\u00e9\u20ac"));
-    QTRY_COMPARE(peer.received, QByteArray("19@@h\xe9?"));
-    peer.send("99");  // the turn comes back, and New Game with it
-    QTRY_VERIFY(a.find<QPushButton>("cmcReset")->isEnabled());
-    peer.received.clear();
-    QTest::mouseClick(a.find("cmcReset"), Qt::LeftButton);
-    QTRY_COMPARE(peer.received, QByteArray("RESET"));
-    a.click(2, 1);
-    QTRY_COMPARE(peer.received, QByteArray("RESET21"));
-    peer.send("11");
-    QTRY_VERIFY(a.game().moveCount() == 2 && a.settled());
-    a.click(5, 5);
-    QTRY_COMPARE(peer.received, QByteArray("RESET2155"));
-    peer.send("31");  // the remote player scores: its award drawn here, then "FINISH"
-    QTRY_COMPARE(peer.received, QByteArray("RESET2155FINISH"));
-    QCOMPARE(a.text("txtComSig"), QString("3"));
-    peer.send("CLOSE");  // answered in kind while still connected
-    QTRY_COMPARE(peer.received, QByteArray("RESET2155FINISHCLOSE"));
-    // Exit while connected: "CLOSE" leaves before the program ends at once.
-    QTRY_COMPARE(a.text("lblStatus"), QString("Listening"));
-    RawPeer last(a);
-    a.trigger("m_Exit");
-    a.window.reset();
-    QTRY_COMPARE(last.received, QByteArray("CLOSE"));
-}
-
-void RemotePlayTest::coalescedAndSplitMessagesLoseNothing() {
-    Player a;
-    RawPeer peer(a);
-    peer.send("12");
-    QTRY_COMPARE(a.game().moveCount(), 1);
-    peer.send("RESET55");  // a new game and a move, in one arrival
-    QTRY_VERIFY(a.game().moveCount() == 1 && a.game().board()[5][5].cellState == 1);
-    QCOMPARE(a.text("lblOtherSide"), QString("Remote:"));
-    peer.send("66@hi there");
-    QTRY_COMPARE(a.find<QPlainTextEdit>("txtRX")->toPlainText(), QString("hi there\n"));
-    QCOMPARE(a.game().moveCount(), 2);
-    peer.send("RES");
-    QTest::qWait(50);
-    peer.send("ET");  // split across two arrivals
-    QTRY_COMPARE(a.game().moveCount(), 0);
-    peer.send("reset");  // not a control word: a chat line without its first letter
-    QTRY_VERIFY(a.find<QPlainTextEdit>("txtRX")->toPlainText().endsWith("eset\n"));
-    a.click(4, 4);
-    peer.send("44");  // the same cell at the same time: not played again
-    QTRY_VERIFY(!a.game().moveLock() && a.settled());
-    QCOMPARE(a.text("lblMessage"), QString("Your Turn"));
-    QCOMPARE(a.game().moveCount(), 1);
-    // A chat line longer than one read goes on as chat, whatever starts the rest.
-    peer.send("@" + QByteArray(8191, 'x') + "12 o'clock");
-    QTRY_VERIFY(a.find<QPlainTextEdit>("txtRX")->toPlainText().endsWith("12 o'clock\n"));
-    QCOMPARE(a.game().moveCount(), 1);
-    peer.send("FIN");  // a prefix that never completes is read as it stands, soon
-    QTRY_VERIFY_WITH_TIMEOUT(a.find<QPlainTextEdit>("txtRX")->toPlainText().endsWith("IN\n"), 1500);
-}
-
-void RemotePlayTest::anEarlyFinishIsRemembered() {
-    Player a;
-    RawPeer peer(a);
-    peer.send("11");
-    QTRY_VERIFY(a.game().moveCount() == 1 && a.settled());
-    peer.send("21");
-    QTRY_VERIFY(a.game().moveCount() == 2 && a.settled());
-    a.timer.held = true;
-    a.game().press(1, 1110, 222);  // (3, 1) scores
-    a.timer.step();
-    a.timer.step();  // the mark is drawn and the move sent; the line grows
-    QTRY_COMPARE(peer.received, QByteArray("31"));
-    peer.send("FINISH");
-    QTest::qWait(50);
-    QVERIFY(a.timer.pausing());
-    a.timer.finish();
-    QCOMPARE(a.text("txtUserSig"), QString("3"));
-    QCOMPARE(a.text("lblMessage"), QString("Your Turn"));
-    QVERIFY(!a.game().moveLock());
-}
+        peer.send("RESET66@hi there");  // a new game, a move and a chat line, in one arrival
+        QTRY_COMPARE(a.transcript(), QString("hi there\n"));
+        QCOMPARE(a.game().moveCount(), 1);
+        peer.send("RES");
+        QTest::qWait(50);
+        peer.send("ET");  // split across two arrivals
+        QTRY_COMPARE(a.game().moveCount(), 0);
+        a.click(4, 4);
+        QTRY_COMPARE(a.text("lblMessage"), QString("Wait ......"));
+        peer.send("FINISH@owed nothing");  // a did not score: no turn in it
+        QTRY_VERIFY(a.transcript().endsWith("owed nothing\n"));
+        QCOMPARE(a.text("lblMessage"), QString("Wait ......"));
+        peer.send("44");  // the same cell at the same time: not played again
+        QTRY_VERIFY(!a.game().moveLock() && a.settled());
+        QCOMPARE(a.text("lblMessage"), QString("Your Turn"));
+        QCOMPARE(a.game().moveCount(), 1);
+        // A chat line longer than one read goes on as chat, whatever starts the rest.
+        peer.send("@" + QByteArray(8191, 'x') + "12 o'clock");
+        QTRY_VERIFY(a.transcript().endsWith("12 o'clock\n"));
+        QCOMPARE(a.game().moveCount(), 1);
+        peer.send("FIN");  // a prefix that never completes is read as it stands, soon
+        QTRY_VERIFY_WITH_TIMEOUT(a.transcript().endsWith("IN\n"), 1500);
+        peer.socket.disconnectFromHost();  // gone without a word: listening again
+        QTRY_COMPARE(a.text("lblStatus"), QString("Listening"));
+    }
+};
 
 QTEST_MAIN(RemotePlayTest)
 #include "remote_play_test.moc"
