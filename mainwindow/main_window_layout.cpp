@@ -205,7 +205,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         const QKeySequence pressed(key->keyCombination());
         for (QAction* action : {passAction_, newGameAction_, connectAction_, disconnectAction_,
                                 listenAction_, localAddressAction_, aboutAction_}) {
-            if (action->isEnabled() && action->shortcut() == pressed) {
+            if (action->shortcut() == pressed) {
                 event->ignore();
                 return true;
             }

@@ -1,12 +1,15 @@
 // Two copies of the game over loopback, and a raw peer that speaks the bytes
 // itself: connection, moves, "FINISH", new games, chat and hanging up.
 #include <QAction>
+#include <QNetworkInterface>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
 #include <QTextCursor>
+#include <QTimer>
 
 #include "clip_control.h"
 #include "window_rig.h"
@@ -37,10 +40,17 @@ struct Player : WindowRig {
     void call(Player& other) {
         listenOn(other.window->portNumber());
         dialogs.inputs << "127.0.0.1";
+        QSignalSpy newGames(&game(), &Game::boardCleared);
         QTest::mouseClick(find("cmcConnect"), Qt::LeftButton);
+        // The call goes out from the event loop; the status is read once it has.
+        QString whileCalling;
+        QTimer::singleShot(0, [this, &whileCalling] { whileCalling = text("lblStatus"); });
+        QTRY_COMPARE(whileCalling, QString("Connecting"));
         QTRY_COMPARE(window->socketState(), 7);
         QTRY_COMPARE(other.window->socketState(), 7);
         QTRY_COMPARE(text("lblStatus"), QString("Connected"));
+        // Its own new game, then the one the other's "RESET" asks for.
+        QTRY_COMPARE(newGames.size(), 2);
     }
     void enter(const QString& line) {
         auto* box = find<QLineEdit>("txtTX");
@@ -230,6 +240,7 @@ private slots:
         }
         QCOMPARE(a.dialogs.prompts.last(),
                  "Input New Port-Number ( 1-65530 )|Port Number|" + QString::number(port));
+        a.listenOn(65530);
         a.listenOn(int(freePort()));
         QCOMPARE(a.text("lblStatus"), QString("Listening"));
 
@@ -274,6 +285,19 @@ private slots:
                 box.endsWith("\r\n\r\nPort Number is   " + QString::number(a.window->portNumber())),
             qPrintable(box));
         QCOMPARE(a.dialogs.shown.last().title, QString("IP Address"));
+        // The address shown is one another machine can call, and the window
+        // answers there, not on loopback alone.
+        const QHostAddress shown(box.section("\r\n", 2, 2).trimmed());
+        bool onlyLoopback = true;
+        for (const QHostAddress& address : QNetworkInterface::allAddresses()) {
+            onlyLoopback &=
+                address.isLoopback() || address.protocol() != QHostAddress::IPv4Protocol;
+        }
+        QCOMPARE(shown.isLoopback(), onlyLoopback);
+        QVERIFY(QNetworkInterface::allAddresses().contains(shown));
+        QTcpSocket caller;
+        caller.connectToHost(shown, quint16(a.window->portNumber()));
+        QTRY_COMPARE(a.window->socketState(), 7);
     }
 
     void bytesOnTheWireAreExact() {
