@@ -99,6 +99,7 @@ private:
     void portCommand();
     void localAddressCommand();
     void callRemote();
+    bool answeredWhileAsking() const;
     void placeCall();
     void hangUpAndListen();
     void showConnectionView(bool idle);

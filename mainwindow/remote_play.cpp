@@ -45,6 +45,9 @@ void MainWindow::connectCommand() {
 void MainWindow::callRemote() {
     remoteIp_ = services_.dialogs.inputBox("Input Remote IP Address   ( Format: 123.45.678.9 )",
                                            "Remote IP", remoteIp_);
+    if (answeredWhileAsking()) {
+        return;
+    }
     // The first part of a dotted address must be 1..255 (or 0 and a second
     // part): host names and 0.0.0.0 are refused.
     const double leading = leadingNumberOf(remoteIp_);
@@ -54,6 +57,13 @@ void MainWindow::callRemote() {
     socket_.close();
     // Events run once before the call goes out, from the event loop itself.
     QTimer::singleShot(0, this, &MainWindow::placeCall);
+}
+
+// The listener goes on answering while a box is open. A caller taken in the
+// meantime is kept: calling out or changing the port would drop that call
+// without a word to the other side.
+bool MainWindow::answeredWhileAsking() const {
+    return connectButton_->text() != "Connect";
 }
 
 void MainWindow::placeCall() {
@@ -218,6 +228,9 @@ void MainWindow::listenCommand() {
 void MainWindow::portCommand() {
     const QString answer = services_.dialogs.inputBox("Input New Port-Number ( 1-65530 )",
                                                       "Port Number", QString::number(portNumber_));
+    if (answeredWhileAsking()) {
+        return;
+    }
     const double port = std::floor(leadingNumberOf(answer));
     if (port >= 1 && port <= 65530 && port != portNumber_) {
         portNumber_ = int(port);

@@ -74,12 +74,16 @@ void WinSock::dropConnection() {
     QTcpSocket* socket = connection_;
     connection_ = nullptr;
     socket->disconnect(this);
-    // A graceful close: what sendData wrote just before still goes out.
-    if (socket->state() == QAbstractSocket::UnconnectedState) {
-        socket->deleteLater();
-    } else {
+    if (socket->state() == QAbstractSocket::ConnectedState) {
+        // A graceful close: what sendData wrote just before still goes out.
         connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
         socket->disconnectFromHost();
+    } else {
+        // A call still going out is called off: on a slow network it would
+        // otherwise reach the other side after the user hung up, and a socket
+        // whose call then fails would never be deleted.
+        socket->abort();
+        socket->deleteLater();
     }
 }
 
@@ -143,11 +147,12 @@ void WinSock::accept(int requestId) {
     close();
     adoptConnection(socket);
     state_ = Connected;
-    if (socket->state() != QAbstractSocket::ConnectedState) {
-        onDisconnected();
-    }
+    // What a caller sent before hanging up is read before its close.
     if (socket->bytesAvailable() > 0) {
         scheduleArrival();
+    }
+    if (socket->state() != QAbstractSocket::ConnectedState) {
+        onDisconnected();
     }
 }
 

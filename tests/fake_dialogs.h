@@ -5,6 +5,9 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <functional>
+#include <utility>
+
 #include "dialogs.h"
 #include "link_opener.h"
 
@@ -28,8 +31,13 @@ public:
     QString inputBox(const QString& prompt, const QString& title,
                      const QString& defaultText) override {
         prompts.append(prompt + "|" + title + "|" + defaultText);
+        // What happens while the user takes their time over the box, once.
+        if (auto meanwhile = std::exchange(whileAsking, nullptr)) {
+            meanwhile();
+        }
         return inputs.isEmpty() ? QString() : inputs.dequeue();
     }
+    std::function<void()> whileAsking;
 
     QList<Shown> shown;
     QQueue<Answer> answers;

@@ -300,6 +300,26 @@ private slots:
         QTRY_COMPARE(a.window->socketState(), 7);
     }
 
+    // A box for a call or a new port is open when the other side calls in:
+    // the call taken meanwhile stays, and the box's answer is not acted on.
+    void aCallerTakenWhileABoxIsOpenIsKept() {
+        Player a;
+        Player b;
+        a.dialogs.whileAsking = [&] { b.call(a); };
+        a.dialogs.inputs << "127.0.0.1";
+        a.trigger("m_Connect");
+        QCOMPARE(a.window->socketState(), 7);
+        a.checkView(true);
+        Player c;
+        Player d;
+        const int portOfC = c.window->portNumber();
+        c.dialogs.whileAsking = [&] { d.call(c); };
+        c.dialogs.inputs << QString::number(freePort());
+        c.trigger("m_PortNum");
+        QCOMPARE(c.window->portNumber(), portOfC);
+        QCOMPARE(c.window->socketState(), 7);
+    }
+
     void bytesOnTheWireAreExact() {
         Player a;
         RawPeer peer(a);

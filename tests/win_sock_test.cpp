@@ -74,6 +74,20 @@ private slots:
         QCOMPARE(requests.count(), 1);
     }
 
+    // Hanging up while a call is still going out calls it off: nothing is
+    // raised for it, and no socket is left behind even when it would have failed.
+    void aCallHungUpWhileGoingOutIsCalledOff() {
+        WinSock caller;
+        QSignalSpy errors(&caller, &WinSock::error);
+        caller.setLocalPort(0);
+        caller.connectTo("127.0.0.1", FreePort());
+        QCOMPARE(caller.state(), int(WinSock::Connecting));
+        caller.close();
+        QTRY_VERIFY(caller.findChildren<QTcpSocket*>().isEmpty());
+        QCOMPARE(errors.count(), 0);
+        QCOMPARE(caller.state(), int(WinSock::Closed));
+    }
+
     // A refused call raises an error; the same socket then calls again from a
     // local port whose last connection is still in TIME_WAIT.
     void aRefusedCallAndARebindInTimeWait() {
