@@ -9,7 +9,7 @@
 namespace velmora {
 
 // Plays a short silent clip (see avi_reader.h) at the clip's own frame rate.
-// pixels of the clip's corner colour are transparent: the control's own
+// Pixels of the clip's corner colour are transparent: the control's own
 // background shows through them, so one clip suits any background.
 class ClipControl : public QWidget {
     Q_OBJECT
@@ -30,7 +30,7 @@ public:
     // file to stderr.
     bool openFromFolders(const QStringList& folders, const QString& fileName);
 
-    // From the first picture, repeating until Stop.
+    // From the first picture, repeating until stop().
     void play();
     // From the first picture, `repeatCount` times through, then still.
     void play(int repeatCount);
@@ -56,7 +56,7 @@ private:
     QColor background_;
     QString lastError_;
     int current_ = 0;
-    int repeatsLeft_ = 0;  // plays still to finish; negative: until Stop
+    int repeatsLeft_ = 0;  // plays still to finish; negative: until stop()
     bool autoPlay_ = false;
 };
 

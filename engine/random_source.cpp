@@ -14,7 +14,7 @@ void TimeSeededRandom::seedFromTimeOfDay() {
 
 double TimeSeededRandom::nextUniform() {
     // 53 random bits scaled by 2^-53: never reaches 1.0, unlike some library
-    // distributions, so a draw of 1 + Int(u * 9) stays within 1..9.
+    // distributions, so a draw of floor(u * 9) + 1 stays within 1..9.
     return static_cast<double>(engine_() >> 11) * (1.0 / 9007199254740992.0);
 }
 

@@ -29,7 +29,6 @@ void AnimationQueue::play() {
         steps_.pop_front();
         if (!step.action) {
             pausing_ = true;
-            ++pauseCount_;
             playing_ = false;
             timer_.start([this] {
                 pausing_ = false;

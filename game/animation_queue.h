@@ -32,7 +32,6 @@ public:
     // Something is queued, pausing or playing.
     bool busy() const { return !steps_.empty() || pausing_ || playing_; }
     // Pauses started since the queue was made.
-    int pauseCount() const { return pauseCount_; }
 
 signals:
     // The queue has played its last step.
@@ -47,7 +46,6 @@ private:
     std::deque<Step> steps_;
     bool pausing_ = false;
     bool playing_ = false;
-    int pauseCount_ = 0;
 };
 
 }  // namespace velmora

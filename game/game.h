@@ -119,7 +119,6 @@ public:
     bool passEnabled() const { return passEnabled_; }
     bool passButtonShown() const { return passButtonShown_; }
     bool newGameEnabled() const { return newGameEnabled_; }
-    int pauseCount() const { return animation_.pauseCount(); }
 
 signals:
     void boardCleared();

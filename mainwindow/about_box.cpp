@@ -5,8 +5,6 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include <cmath>
-
 #include "link_opener.h"
 #include "pictures.h"
 #include "program_identity.h"

@@ -2,9 +2,6 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
-#include <QStyle>
-#include <QStyleOptionFrame>
 
 #include <cmath>
 
@@ -27,8 +24,6 @@ QColor BoardPicture::fromBgr(quint32 colour) {
 }
 
 void BoardPicture::setSizeTwips(int width, int height) {
-    widthTwips_ = width;
-    heightTwips_ = height;
     const int w = int(std::lround(width / double(kTwipsPerPixel)));
     const int h = int(std::lround(height / double(kTwipsPerPixel)));
     setFixedSize(w, h);

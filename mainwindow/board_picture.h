@@ -11,7 +11,7 @@ namespace velmora {
 // a pixel) into one persistent image, which paintEvent only copies: what was
 // drawn survives covering, minimising and restoring, and nothing is ever
 // redrawn from the game state. The origin is the top-left corner inside the
-// sunken frame; the box's outer size is what widthTwips and heightTwips give.
+// sunken frame.
 class BoardPicture : public QWidget {
     Q_OBJECT
 
@@ -21,8 +21,6 @@ public:
     explicit BoardPicture(QWidget* parent = nullptr);
 
     void setSizeTwips(int width, int height);
-    int widthTwips() const { return widthTwips_; }
-    int heightTwips() const { return heightTwips_; }
 
     // Colours are 0x00BBGGRR, blue in the high byte.
     void clear();
@@ -52,8 +50,6 @@ private:
     QImage image_;
     QRectF outlineBox_;
     QVector<QPoint> outline_;
-    int widthTwips_ = 0;
-    int heightTwips_ = 0;
 };
 
 }  // namespace velmora

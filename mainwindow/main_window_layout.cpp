@@ -1,7 +1,6 @@
 // The main window as created: every control with its place, size, text, tool
 // tip and font, the tab order, and the menu tree. Places are in twips.
 #include <QAction>
-#include <QApplication>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -10,11 +9,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include <cmath>
-
 #include "board_picture.h"
 #include "clip_control.h"
-#include "dialogs.h"
 #include "main_window.h"
 #include "pictures.h"
 #include "twips.h"

@@ -221,8 +221,7 @@ void MainWindow::handleMessages(const std::vector<wire::Message>& messages) {
 // --- the Remote menu
 
 void MainWindow::listenCommand() {
-    connectButton_->setText("Disconnect");
-    connectCommand();
+    hangUpAndListen();
 }
 
 void MainWindow::portCommand() {
@@ -234,8 +233,7 @@ void MainWindow::portCommand() {
     const double port = std::floor(leadingNumberOf(answer));
     if (port >= 1 && port <= 65530 && port != portNumber_) {
         portNumber_ = int(port);
-        connectButton_->setText("Disconnect");
-        connectCommand();
+        hangUpAndListen();
     }
 }
 

@@ -1,10 +1,10 @@
 // The window's life from its first activation to the end of the program.
 #include <QCloseEvent>
-#include <QPushButton>
 #include <QTimer>
 
 #include "clip_control.h"
 #include "main_window.h"
+#include "wire_messages.h"
 
 namespace velmora {
 
@@ -15,9 +15,8 @@ void MainWindow::firstActivation() {
     logo_->openFromFolders(clipFolders_, "A_Logo.avi");
     lamp_->openFromFolders(clipFolders_, "Yellow.avi");
     game_.newGame();
-    // The toggle's hang-up branch: listen on the port, in the idle view.
-    connectButton_->setText("Disconnect");
-    connectCommand();
+    // Listen on the port, in the idle view.
+    hangUpAndListen();
     firstActivate_ = false;
 }
 
@@ -46,7 +45,7 @@ void MainWindow::unload() {
     heldBytesTimer_->stop();
     // A peer in the middle of a game is told before the connection goes.
     if (socket_.state() == WinSock::Connected) {
-        connectCommand();
+        socket_.sendData(wire::kClose);
     }
     socket_.close();
     emit unloaded();

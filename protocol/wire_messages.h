@@ -4,7 +4,7 @@
 #include <string_view>
 
 // The messages two copies of the game exchange: bare bytes, no length, no
-// terminator, nothing between them. A peer of the original kind reads
+// terminator, nothing between them. A peer that reads each arrival as one message reads
 // exactly these.
 namespace velmora::wire {
 

@@ -37,8 +37,8 @@ bool isProperPrefixOfControlWord(std::string_view text) {
 }
 
 // Whether `rest` may be the next message, or the start of one still on its
-// way: a control word with anything else behind it is one text, as a peer of
-// the original kind reads it ("FINISHED" is chat, not "FINISH" and a "D").
+// way: a control word with anything else behind it is one text, as a peer that
+// reads each arrival as one message reads it ("FINISHED" is chat, not "FINISH" and a "D").
 bool beginsMessage(std::string_view rest) {
     return rest.empty() || rest[0] == kChatMark || isDigit(rest[0]) ||
            !leadingControlWord(rest).empty() || isProperPrefixOfControlWord(rest);
@@ -54,7 +54,7 @@ Message control(std::string_view word) {
     return {Message::Kind::Close, 0, 0, {}};
 }
 
-// A text as a peer of the original kind reads a whole arrival, once the
+// A text as a peer that reads each arrival as one message reads it, once the
 // control words have been split off: a move when its leading number is
 // 11..99, else a chat line.
 void classifyText(std::string_view text, std::vector<Message>& out) {

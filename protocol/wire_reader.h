@@ -32,14 +32,14 @@ struct Reading {
 //                              digits are 1..9, otherwise dropped;
 //   "@" and all that follows   a chat line, to the end of what is waiting;
 //   anything else              one text to the end of what is waiting, read
-//                              as a peer of the original kind reads a whole
-//                              arrival: a leading number of 11..99 is a move
+//                              as a peer that reads each arrival as one
+//                              message reads it: a leading number of 11..99 is a move
 //                              (its first and last characters, when both are
 //                              digits 1..9), anything else a chat line shown
 //                              without its first character.
 // A proper prefix of a control word, or a single digit, at the very end is
-// held back. A message that arrives alone is read exactly as the original
-// reads a whole arrival.
+// held back. A message that arrives alone is read exactly as such a peer reads
+// a whole arrival.
 //
 // What no reader of this protocol can tell apart: a chat line has no end, so
 // a chat line followed at once by another message arrives as one longer chat

@@ -2,7 +2,6 @@
 
 #include <QHash>
 #include <QObject>
-#include <QPointer>
 #include <QString>
 
 #include <string_view>
@@ -50,10 +49,10 @@ public:
     int state() const { return state_; }
 
     // Ends any connection or listener. Requests not yet accepted survive until
-    // their connectionRequest handler has returned, so it can Close and Accept.
+    // their connectionRequest handler has returned, so it can close() and accept().
     void close();
 
-    // The port the next Listen or Connect binds; 0 lets the system choose.
+    // The port the next listen() or connectTo() binds; 0 lets the system choose.
     // Read back, it is the port actually bound while listening or connected.
     void setLocalPort(quint16 port) { localPort_ = port; }
     quint16 localPort() const;
@@ -99,7 +98,7 @@ private:
     QTcpSocket* connection_ = nullptr;
     QHash<int, QTcpSocket*> pending_;
     int nextRequestId_ = 0;
-    // Bumped by Close: events posted for an earlier connection are dropped.
+    // Bumped by close(): events posted for an earlier connection are dropped.
     quint64 generation_ = 0;
     bool arrivalScheduled_ = false;
     bool readDuringArrival_ = false;

@@ -1,7 +1,6 @@
 #include "oval_window.h"
 
 #include <QRegion>
-#include <QScreen>
 #include <QWidget>
 
 #include "leading_number.h"
@@ -10,14 +9,15 @@ namespace velmora {
 
 namespace {
 
-int Round(double value) {
+int roundToPixel(double value) {
     return int(roundHalfEven(value));
 }
 
 }  // namespace
 
 OvalBounds ovalWindowBounds(int width, int height, int dx, int dy, double tx, double ty) {
-    return {Round(-dx / tx), Round(-dy / ty), Round((width + dx) / tx), Round((height + dy) / ty)};
+    return {roundToPixel(-dx / tx), roundToPixel(-dy / ty), roundToPixel((width + dx) / tx),
+            roundToPixel((height + dy) / ty)};
 }
 
 double twipsPerPixelX(const QWidget* widget) {

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QRect>
-
 class QWidget;
 
 namespace velmora {

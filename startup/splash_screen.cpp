@@ -7,8 +7,6 @@
 #include <QPointer>
 #include <QScreen>
 
-#include <cmath>
-
 #include "clip_control.h"
 #include "oval_window.h"
 #include "pictures.h"

@@ -17,7 +17,7 @@ public:
         values = {uniformFor(column), uniformFor(row)};
         next = 0;
     }
-    // The value u that makes Int(u * 9 + 1) equal n.
+    // The value u that makes floor(u * 9) + 1 equal n.
     static double uniformFor(int n) { return (n - 0.5) / 9.0; }
 
     std::vector<double> values{0.5};
