@@ -289,6 +289,20 @@ private slots:
         QVERIFY(!rig.timer.pausing());
     }
 
+    // A new board has no red mark to turn blue: its first opponent move draws
+    // at its own cell only.
+    void aNewGameForgetsTheLastRedMark() {
+        Rig rig;
+        rig.fill({{4, 4}});
+        rig.game.newGame();
+        QSignalSpy arcs(&rig.game, &Game::arcDrawn);
+        rig.fill({{6, 6}});
+        QVERIFY(!arcs.isEmpty());
+        for (const QList<QVariant>& arc : arcs) {
+            QCOMPARE(arc.mid(0, 2), arcs.first().mid(0, 2));
+        }
+    }
+
     void pressesThatAreNotMovesAreIgnored() {
         Rig rig;
         rig.fill({{5, 5}});
