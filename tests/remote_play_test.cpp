@@ -389,10 +389,12 @@ private slots:
         QTRY_VERIFY(!a.game().moveLock() && a.settled());
         QCOMPARE(a.text("lblMessage"), QString("Your Turn"));
         QCOMPARE(a.game().moveCount(), 1);
-        // A chat line longer than one read goes on as chat, whatever starts the rest.
-        peer.send("@" + QByteArray(8191, 'x') + "12 o'clock");
+        // A chat line longer than one read goes on as chat, whatever starts the
+        // rest, also when the read began with a move.
+        peer.send("55@" + QByteArray(8189, 'x') + "12 o'clock");
         QTRY_VERIFY(a.transcript().endsWith("12 o'clock\n"));
-        QCOMPARE(a.game().moveCount(), 1);
+        QTRY_VERIFY(a.settled());
+        QCOMPARE(a.game().moveCount(), 2);
         peer.send("FIN");  // a prefix that never completes is read as it stands, soon
         QTRY_VERIFY_WITH_TIMEOUT(a.transcript().endsWith("IN\n"), 1500);
         peer.socket.disconnectFromHost();  // gone without a word: listening again
