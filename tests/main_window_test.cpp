@@ -200,6 +200,27 @@ private slots:
         QVERIFY(pixelsNear(image, 6, 3, kBlue) >= 25);
         QVERIFY(pixelsNear(image, 9, 9, kRed) >= 25);
 
+        // The red mark grows counter-clockwise from the right: its first arcs
+        // lie above the middle of its cell.
+        rig.random.startAt(7, 7);
+        rig.game().press(1, 7.5 * rig.game().cellSize(), 4.5 * rig.game().cellSize());
+        const QPointF middle((7 - 0.5) * kCellPixels, (7 - 0.5) * kCellPixels);
+        int above = 0;
+        int below = 0;
+        while (above < 3 && rig.timer.step()) {
+            above = below = 0;
+            for (int y = int(middle.y()) - 10; y <= int(middle.y()) + 10; ++y) {
+                for (int x = int(middle.x()) - 10; x <= int(middle.x()) + 10; ++x) {
+                    if (QColor(image.pixel(x, y)) == kRed) {
+                        ++(y + 0.5 <= middle.y() ? above : below);
+                    }
+                }
+            }
+        }
+        QVERIFY(above >= 3);
+        QCOMPARE(below, 0);
+        rig.timer.finish();
+
         // Closing while a move is drawn ends it at once.
         rig.random.startAt(3, 3);
         rig.game().press(1, 4.5 * rig.game().cellSize(), 4.5 * rig.game().cellSize());
