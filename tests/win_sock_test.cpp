@@ -88,6 +88,29 @@ private slots:
         QCOMPARE(caller.state(), int(WinSock::Closed));
     }
 
+    // Words announced but not yet delivered when the socket closes belong to
+    // that connection alone; the next one's are announced as usual.
+    void aCloseBetweenArrivalAndDeliveryLeavesTheNextConnectionHeard() {
+        Listening server;
+        QTcpSocket first;
+        first.connectToHost(QHostAddress::LocalHost, server.sock.localPort());
+        QTRY_COMPARE(server.sock.state(), int(WinSock::Connected));
+        first.write("lost");
+        QVERIFY(first.waitForBytesWritten(5000));
+        QByteArray heard;
+        connect(&server.sock, &WinSock::dataArrival, this,
+                [&] { heard += server.sock.takeData(); });
+        // One pass: the socket sees the bytes and posts their delivery.
+        QCoreApplication::processEvents();
+        server.sock.close();
+        server.sock.listen();
+        QTcpSocket second;
+        second.connectToHost(QHostAddress::LocalHost, server.sock.localPort());
+        QTRY_COMPARE(server.sock.state(), int(WinSock::Connected));
+        second.write("heard");
+        QTRY_COMPARE(heard, QByteArray("heard"));
+    }
+
     // A refused call raises an error; the same socket then calls again from a
     // local port whose last connection is still in TIME_WAIT.
     void aRefusedCallAndARebindInTimeWait() {
