@@ -127,6 +127,9 @@ void MainWindow::createControls() {
     placeInTwips(chatLine_, 960, 5160, 5055, 285);
     transcript_ = named(new QPlainTextEdit(c), "txtRX");
     transcript_->setReadOnly(true);
+    // Nothing typed here is ever undone, and a peer's flood of lines must
+    // not pile up in an undo history that clearing then has to unwind.
+    transcript_->setUndoRedoEnabled(false);
     transcript_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     placeInTwips(transcript_, 960, 5520, 5055, 765);
     chatLabel_ = label(c, "lblChat", "Message:", "Send Message to Remote", Qt::AlignRight);
