@@ -44,7 +44,7 @@ public:
     // connection is read in pieces small enough to show one at a time without
     // holding up the window (a piece of chat becomes one line of the
     // transcript, and a long line is costly to lay out).
-    static constexpr qint64 kReadBufferBytes = 8 * 1024;
+    static constexpr qint64 kReadBufferBytes = 4 * 1024;
 
     int state() const { return state_; }
 

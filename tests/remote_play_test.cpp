@@ -15,6 +15,7 @@
 #include "window_rig.h"
 
 using velmora::Game;
+using velmora::WinSock;
 
 namespace {
 
@@ -391,7 +392,7 @@ private slots:
         QCOMPARE(a.game().moveCount(), 1);
         // A chat line longer than one read goes on as chat, whatever starts the
         // rest, also when the read began with a move.
-        peer.send("55@" + QByteArray(8189, 'x') + "12 o'clock");
+        peer.send("55@" + QByteArray(WinSock::kReadBufferBytes - 3, 'x') + "12 o'clock");
         QTRY_VERIFY(a.transcript().endsWith("12 o'clock\n"));
         QTRY_VERIFY(a.settled());
         QCOMPARE(a.game().moveCount(), 2);
