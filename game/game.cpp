@@ -7,7 +7,6 @@
 #include "computer_player.h"
 #include "move_evaluation.h"
 #include "pause_timer.h"
-#include "wire_messages.h"
 
 namespace velmora {
 
@@ -58,6 +57,7 @@ void Game::newGame() {
     moveLock_ = false;
     extraTurn_ = false;
     moveCount_ = 0;
+    mayRestart_ = true;
     lastOpponentCell_ = {};
     if (!connected()) {
         passEnabled_ = true;
@@ -79,10 +79,33 @@ void Game::requestNewGame() {
     if (stopped_) {
         return;
     }
-    if (connected()) {
-        peer_.send(wire::kReset);
+    if (!connected()) {
+        newGame();
+        return;
     }
+    const bool afterFinishedGame = boardFull();
+    peer_.sendReset();
+    resetUnanswered_ = true;
     newGame();
+    if (afterFinishedGame && !peer_.answeredCall()) {
+        awaitFirstMove();
+    }
+}
+
+void Game::awaitFirstMove() {
+    if (!accepting()) {
+        return;
+    }
+    moveLock_ = true;
+    mayRestart_ = false;
+    newGameEnabled_ = false;
+    message_ = QStringLiteral("Wait ......");
+    emit changed();
+    setLogo(Logo::Waiting);
+}
+
+bool Game::boardFull() const {
+    return moveCount_ >= kPlayingCells;
 }
 
 void Game::drawGrid() {
@@ -136,9 +159,10 @@ void Game::queueAward(const LineRecord& run, Side side) {
     animation_.add([=] { credit(side, marks); });
 }
 
-LineRecord Game::fill(Cell cell) {
+LineRecord Game::fill(Cell cell, Side side) {
     ++moveCount_;
     board_[cell.column][cell.row].cellState = 1;
+    owners_[cell.column][cell.row] = side;
     LineRecord run;
     evaluateMove(board_, cell.column, cell.row, run);
     return run;
@@ -151,8 +175,7 @@ void Game::setLogo(Logo logo) {
 // --- the user's turn
 
 void Game::press(int button, double x, double y) {
-    if (!accepting() || peer_.state() == Peer::kConnecting || drawing() || button != 1 ||
-        moveLock_) {
+    if (!accepting() || peer_.calling() || drawing() || button != 1 || moveLock_) {
         return;
     }
     // Compared as reals first: a point far outside never becomes an integer.
@@ -166,7 +189,8 @@ void Game::press(int button, double x, double y) {
         return;
     }
     moveLock_ = true;
-    const LineRecord run = fill(cell);
+    mayRestart_ = true;
+    const LineRecord run = fill(cell, Side::User);
     queueMark(cell, kBlue);
     animation_.add([=] { afterUserMark(cell, run); });
     animation_.play();
@@ -175,7 +199,7 @@ void Game::press(int button, double x, double y) {
 void Game::afterUserMark(Cell cell, LineRecord run) {
     // The peer hears of the move once it shows here.
     if (connected()) {
-        peer_.send(wire::encodeMove(cell.column, cell.row));
+        peer_.sendMove(cell.column, cell.row);
     }
     if (run.marks == 0) {
         extraTurn_ = false;
@@ -196,6 +220,7 @@ void Game::afterUserMark(Cell cell, LineRecord run) {
         if (connected() && result_ == Result::None) {
             setLogo(Logo::Waiting);
             moveLock_ = true;
+            newGameEnabled_ = false;
             message_ = QStringLiteral("Wait ......");
             emit changed();
         }
@@ -246,7 +271,7 @@ void Game::opponentMove(Cell cell, bool byComputer) {
         queueMark(lastOpponentCell_, kBlue);  // the red highlight moves on
     }
     lastOpponentCell_ = cell;
-    const LineRecord run = fill(cell);
+    const LineRecord run = fill(cell, Side::Opponent);
     queueMark(cell, kRed);
     animation_.add([=] { afterOpponentMark(run, byComputer); });
     animation_.play();
@@ -264,7 +289,7 @@ void Game::afterOpponentMark(LineRecord run, bool byComputer) {
             return;
         }
         if (connected()) {
-            peer_.send(wire::kFinish);
+            peer_.sendFinish();
         } else if (byComputer) {
             computerMove();
         }
@@ -273,7 +298,7 @@ void Game::afterOpponentMark(LineRecord run, bool byComputer) {
 
 void Game::giveTurnBack() {
     setLogo(Logo::Still);
-    newGameEnabled_ = true;
+    newGameEnabled_ = mayRestart_ || !connected();
     moveLock_ = false;
     message_ = QStringLiteral("Your Turn");
     emit changed();
@@ -339,8 +364,13 @@ void Game::handleHeldInputs() {
 }
 
 void Game::receiveMove(int column, int row) {
-    if (!accepting() || !isPlayingCell(column, row) ||
-        holdWhileDrawing([=] { receiveMove(column, row); })) {
+    if (!accepting() || !isPlayingCell(column, row)) {
+        return;
+    }
+    // Whatever crossed our "RESET" has come before this: the other side sent
+    // this move after it.
+    resetUnanswered_ = false;
+    if (holdWhileDrawing([=] { receiveMove(column, row); })) {
         return;
     }
     // Both users may click the same cell at the start of a game: the second
@@ -359,7 +389,19 @@ void Game::receiveMove(int column, int row) {
 }
 
 void Game::receiveReset() {
+    if (!accepting()) {
+        return;
+    }
+    if (resetUnanswered_ && peer_.answeredCall()) {
+        resetUnanswered_ = false;
+        return;  // the two new games crossed, and the answerer's stands
+    }
+    resetUnanswered_ = false;
+    const bool afterFinishedGame = boardFull();
     newGame();
+    if (!(afterFinishedGame && peer_.answeredCall())) {
+        awaitFirstMove();
+    }
 }
 
 void Game::receiveFinish() {
@@ -372,6 +414,7 @@ void Game::receiveFinish() {
     }
     setLogo(Logo::Still);
     moveLock_ = false;
+    newGameEnabled_ = true;
     message_ = QStringLiteral("Your Turn");
     emit changed();
 }
@@ -385,14 +428,22 @@ void Game::remotePlayEnded() {
     if (!accepting()) {
         return;
     }
+    resetUnanswered_ = false;
+    mayRestart_ = true;
     if (!extraTurn_) {
         passEnabled_ = true;
         emit changed();
     }
     // A turn the remote player still owed is the computer's, once whatever
-    // is drawing has finished.
+    // is drawing has finished; a game nobody has moved in yet is the user's
+    // to open, as any new game against the computer.
     auto takeOver = [this] {
-        if (moveLock_) {
+        if (!moveLock_ || result_ != Result::None) {
+            newGameEnabled_ = true;
+            emit changed();
+        } else if (moveCount_ == 0) {
+            giveTurnBack();
+        } else {
             computerMove();
         }
     };

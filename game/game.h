@@ -17,16 +17,20 @@ namespace velmora {
 class PauseTimer;
 class RandomSource;
 
-// The connection to the other copy of the game, as the game sees it.
+// The connection to the other copy of the game, as the game sees it, read
+// afresh at every decision. Nothing is sent while it is not connected.
 class Peer {
 public:
-    static constexpr int kConnecting = 6;
-    static constexpr int kConnected = 7;
-
     virtual ~Peer() = default;
-    // The socket's state, 0..9, read afresh at every decision.
-    virtual int state() const = 0;
-    virtual void send(std::string_view message) = 0;
+    // The other copy plays the opponent.
+    virtual bool connected() const = 0;
+    // A call is going out: the board takes no click until it is answered.
+    virtual bool calling() const = 0;
+    // This copy took the other's call. Its game stands when two new games cross.
+    virtual bool answeredCall() const = 0;
+    virtual void sendMove(int column, int row) = 0;
+    virtual void sendReset() = 0;
+    virtual void sendFinish() = 0;
 };
 
 // The one game in progress: the board, the score rows, whose turn it is, and
@@ -39,6 +43,22 @@ public:
 // queued and played one step per pause; what follows the move (the move
 // message, the award, the computer's next move, "Your Turn" or "Wait ......",
 // the end of the game) runs when the drawing before it has finished.
+//
+// Against another copy, exactly one side may move at a time, or the game has
+// ended: the messages carry no turn and no order, so each copy keeps to rules
+// that leave no moment where both may move, nor one where both wait.
+//   - The side that starts a game ("RESET") moves first; the other waits for
+//     that move, its board locked and New Game off until it has moved itself.
+//     A caller waits from the moment it dials.
+//   - After a finished game the answerer of the call moves first, whichever
+//     side starts the next one: both may press New Game then, and two
+//     "RESET"s that cross must not leave both on move.
+//   - A "RESET" that reaches the answerer before anything else has come back
+//     since its own crossed it, and is dropped: the answerer's game stands.
+//   - New Game is off while the user waits for the other side (a move, or
+//     "FINISH"): a "RESET" then would cross a message already on its way.
+//   - A move that reaches a side already on move (from a peer that lets
+//     either side click first) is played, and the turn comes back to it.
 //
 // Signals: boardCleared, then lineDrawn, arcDrawn and circleDrawn as the
 // drawing plays; logoChanged whenever the waiting display starts, stops or
@@ -83,6 +103,8 @@ public:
     void newGame();
     // The user's New Game: "RESET" to a connected peer, then newGame.
     void requestNewGame();
+    // A call goes out: a new game whose first move is the other side's.
+    void awaitFirstMove();
     // A mouse press on the board; button 1 is the left one, x and y in twips.
     void press(int button, double x, double y);
     // The user hands the turn over. MarksOwed: the user scored and must move
@@ -103,6 +125,8 @@ public:
 
     // --- what to show
     const BoardGrid& board() const { return board_; }
+    // Whose mark fills the cell (1..9 each way); User for an empty one.
+    Side owner(int column, int row) const { return owners_[column][row]; }
     int cellSize() const { return cellSize_; }
     int moveCount() const { return moveCount_; }
     bool moveLock() const { return moveLock_; }
@@ -134,14 +158,15 @@ private:
     static constexpr std::size_t kMostHeldInputs = 64;
 
     static int index(Side side) { return side == Side::User ? 0 : 1; }
-    bool connected() const { return peer_.state() == Peer::kConnected; }
+    bool connected() const { return peer_.connected(); }
     bool accepting() const { return started_ && !stopped_; }
     // Runs `input` now, or once the drawing has finished.
     bool holdWhileDrawing(std::function<void()> input);
     void handleHeldInputs();
 
     // Counts the move, fills its cell and says what the move scores.
-    LineRecord fill(Cell cell);
+    LineRecord fill(Cell cell, Side side);
+    bool boardFull() const;
     void drawGrid();
     void queueMark(Cell cell, quint32 colour);
     void queueAward(const LineRecord& run, Side side);
@@ -169,6 +194,12 @@ private:
     bool moveLock_ = false;
     bool extraTurn_ = false;
     int moveCount_ = 0;
+    Side owners_[kBoardCells + 1][kBoardCells + 1] = {};
+    // Our "RESET" went out and nothing has come back since: a "RESET" that
+    // arrives now crossed it.
+    bool resetUnanswered_ = false;
+    // The user started this game or has moved in it: New Game may come back.
+    bool mayRestart_ = true;
     Cell lastOpponentCell_;
     QVector<int> signs_[2];
     int totals_[2] = {0, 0};

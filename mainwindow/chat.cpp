@@ -4,7 +4,6 @@
 
 #include "clip_control.h"
 #include "main_window.h"
-#include "wire_messages.h"
 
 namespace velmora {
 
@@ -23,13 +22,11 @@ int transcriptLength(const QPlainTextEdit* transcript) {
 }  // namespace
 
 bool MainWindow::sendChatLine() {
-    if (socket_.state() != WinSock::Connected) {
-        return false;  // Enter is left to the box, and the text stays
-    }
     // ISO 8859-1 on the wire; both transcripts show what travelled.
     const QByteArray text = chatLine_->text().toLatin1();
-    socket_.sendData(
-        wire::encodeChat(std::string_view(text.constData(), std::size_t(text.size()))));
+    if (!connection_.sendChat(text)) {
+        return false;  // Enter is left to the box, and the text stays
+    }
     addToTranscript(QString::fromLatin1(text));
     chatLine_->clear();
     return true;
@@ -38,6 +35,11 @@ bool MainWindow::sendChatLine() {
 void MainWindow::showChatLine(const QString& text) {
     addToTranscript(text);
     lamp_->play(1);
+}
+
+void MainWindow::clearChat() {
+    transcript_->clear();
+    chatLine_->clear();
 }
 
 void MainWindow::addToTranscript(const QString& line) {

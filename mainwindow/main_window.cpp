@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 
 #include "about_box.h"
 #include "board_picture.h"
@@ -29,12 +28,12 @@ void showText(Box* box, const QString& text) {
 
 }  // namespace
 
-MainWindow::MainWindow(WindowServices services, QStringList clipFolders, QWidget* parent)
+MainWindow::MainWindow(WindowServices services, QStringList clipFolders, int port, QWidget* parent)
     : QMainWindow(parent),
       services_(services),
       clipFolders_(std::move(clipFolders)),
-      peer_(socket_),
-      game_(peer_, services.random, services.pauses, kBoardTwips) {
+      game_(connection_, services.random, services.pauses, kBoardTwips),
+      connection_(socket_, holdTimer_, game_, port) {
     setObjectName("formVelmora");
     setWindowTitle("Velmora");
     setWindowIcon(mainWindowIcon());
@@ -71,17 +70,14 @@ MainWindow::MainWindow(WindowServices services, QStringList clipFolders, QWidget
     connect(connectButton_, &QPushButton::clicked, this, &MainWindow::connectCommand);
     connect(connectAction_, &QAction::triggered, this, &MainWindow::connectCommand);
     connect(disconnectAction_, &QAction::triggered, this, &MainWindow::connectCommand);
-    connect(listenAction_, &QAction::triggered, this, &MainWindow::listenCommand);
+    connect(listenAction_, &QAction::triggered, &connection_, &Connection::hangUpAndListen);
     connect(portAction_, &QAction::triggered, this, &MainWindow::portCommand);
     connect(localAddressAction_, &QAction::triggered, this, &MainWindow::localAddressCommand);
-    connect(&socket_, &WinSock::connectionRequest, this, &MainWindow::acceptCaller);
-    connect(&socket_, &WinSock::connected, this, &MainWindow::callAnswered);
-    connect(&socket_, &WinSock::dataArrival, this, &MainWindow::readArrival);
-    connect(&socket_, &WinSock::closed, this, &MainWindow::peerClosed);
-    connect(&socket_, &WinSock::error, this, &MainWindow::socketFailed);
-    heldBytesTimer_ = new QTimer(this);
-    heldBytesTimer_->setSingleShot(true);
-    connect(heldBytesTimer_, &QTimer::timeout, this, &MainWindow::flushHeldBytes);
+    connect(&connection_, &Connection::viewChanged, this, &MainWindow::showConnectionView);
+    connect(&connection_, &Connection::chatCleared, this, &MainWindow::clearChat);
+    connect(&connection_, &Connection::chatReceived, this, &MainWindow::showChatLine);
+    connect(&connection_, &Connection::portBusy, this, &MainWindow::showPortBusy);
+    connect(&connection_, &Connection::failed, this, &MainWindow::showConnectionFailure);
 
     setWindowHeightTwips(kIdleHeightTwips);
 }

@@ -2,9 +2,10 @@
 
 #include <QMainWindow>
 
+#include "connection.h"
 #include "game.h"
+#include "hold_timer.h"
 #include "win_sock.h"
-#include "wire_reader.h"
 
 class QAction;
 class QFrame;
@@ -33,27 +34,28 @@ struct WindowServices {
 
 // `formVelmora`, the main window: the board, the score rows, the turn
 // message, the buttons, the chat area and the menus. It shows what its Game
-// holds and hands the Game the user's input; the socket's events go to the
-// remote play handlers (remote_play.cpp). Every control's objectName is its
-// name in the layout (PicMain, cmcPass, txtUserTot, m_FastMode, ...).
+// holds and hands the Game the user's input; the Connection does the same for
+// remote play (remote_play.cpp). Every control's objectName is its name in
+// the layout (PicMain, cmcPass, txtUserTot, m_FastMode, ...).
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
     static constexpr int kIdleHeightTwips = 5700;
     static constexpr int kConnectedHeightTwips = 7000;
-    static constexpr int kDefaultPort = 16323;
     // The board picture is square, this many twips a side.
     static constexpr int kBoardTwips = 4000;
 
-    // The clips are read from `clipFolders`, the first that has them.
-    MainWindow(WindowServices services, QStringList clipFolders, QWidget* parent = nullptr);
+    // The clips are read from `clipFolders`, the first that has them. The
+    // window listens on `port`; 0 lets the system pick one.
+    MainWindow(WindowServices services, QStringList clipFolders,
+               int port = Connection::kDefaultPort, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     Game& game() { return game_; }
     int windowHeightTwips() const { return windowHeightTwips_; }
-    int portNumber() const { return portNumber_; }
-    int socketState() const { return socket_.state(); }
+    int portNumber() const { return connection_.portNumber(); }
+    int socketState() const { return connection_.socketState(); }
 
 signals:
     // The window has closed and the program should end at once, with status 0.
@@ -66,17 +68,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The socket as the game sees it.
-    class SocketPeer : public Peer {
-    public:
-        explicit SocketPeer(WinSock& socket) : socket_(socket) {}
-        int state() const override { return socket_.state(); }
-        void send(std::string_view message) override { socket_.sendData(message); }
-
-    private:
-        WinSock& socket_;
-    };
-
     // main_window_layout.cpp
     void createControls();
     void createMenus();
@@ -95,42 +86,30 @@ private:
 
     // remote_play.cpp
     void connectCommand();
-    void listenCommand();
     void portCommand();
     void localAddressCommand();
     void callRemote();
-    bool answeredWhileAsking() const;
-    void placeCall();
-    void hangUpAndListen();
     void showConnectionView(bool idle);
-    QString socketStateText() const;
-    void acceptCaller(int requestId);
-    void callAnswered();
-    void peerClosed();
-    void socketFailed(int number, const QString& description);
-    void readArrival();
-    void flushHeldBytes();
-    void handleMessages(const std::vector<wire::Message>& messages);
+    static QString socketStateText(int state);
+    void showPortBusy();
+    void showConnectionFailure(const QString& description);
 
     // chat.cpp
     bool sendChatLine();
     void showChatLine(const QString& text);
+    void clearChat();
     void addToTranscript(const QString& line);
 
     WindowServices services_;
     QStringList clipFolders_;
     WinSock socket_;
-    SocketPeer peer_;
+    QtHoldTimer holdTimer_;
+    // The game plays against the connection, which plays into the game.
     Game game_;
+    Connection connection_;
     int windowHeightTwips_ = 0;
     bool firstActivate_ = true;
     bool unloaded_ = false;
-    int portNumber_ = kDefaultPort;
-    QString remoteIp_;
-    QByteArray heldBytes_;
-    // The last arrival filled a whole read and ended in a chat line: the
-    // next arrival goes on with that line.
-    bool chatContinues_ = false;
 
     QWidget* client_ = nullptr;
     BoardPicture* board_ = nullptr;
@@ -154,7 +133,6 @@ private:
     QLabel* lostFace_ = nullptr;
     QLabel* levelFace_ = nullptr;
     QFrame* rule_ = nullptr;
-    QTimer* heldBytesTimer_ = nullptr;
 
     QAction* passAction_ = nullptr;
     QAction* newGameAction_ = nullptr;

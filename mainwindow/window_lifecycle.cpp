@@ -4,7 +4,6 @@
 
 #include "clip_control.h"
 #include "main_window.h"
-#include "wire_messages.h"
 
 namespace velmora {
 
@@ -16,7 +15,7 @@ void MainWindow::firstActivation() {
     lamp_->openFromFolders(clipFolders_, "Yellow.avi");
     game_.newGame();
     // Listen on the port, in the idle view.
-    hangUpAndListen();
+    connection_.hangUpAndListen();
     firstActivate_ = false;
 }
 
@@ -42,12 +41,8 @@ void MainWindow::unload() {
     // The end, at once: nothing more is drawn, and no computer move starts
     // for a peer that is left behind.
     game_.stop();
-    heldBytesTimer_->stop();
     // A peer in the middle of a game is told before the connection goes.
-    if (socket_.state() == WinSock::Connected) {
-        socket_.sendData(wire::kClose);
-    }
-    socket_.close();
+    connection_.end();
     emit unloaded();
 }
 

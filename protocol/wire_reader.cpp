@@ -71,7 +71,15 @@ void classifyText(std::string_view text, std::vector<Message>& out) {
 
 }  // namespace
 
-Reading readArrival(std::string_view held, std::string_view arrived) {
+Reading readArrival(std::string_view held, std::string_view arrived, Follows follows) {
+    if (held.empty() && !arrived.empty() &&
+        (follows == Follows::CutRead ||
+         (follows == Follows::ChatLine && !beginsMessage(arrived)))) {
+        Reading rest;
+        rest.messages.push_back({Message::Kind::Chat, 0, 0, std::string(arrived)});
+        rest.endsInChat = true;
+        return rest;
+    }
     std::string waiting;
     waiting.reserve(held.size() + arrived.size());
     waiting.append(held).append(arrived);
@@ -105,6 +113,8 @@ Reading readArrival(std::string_view held, std::string_view arrived) {
         classifyText(rest, reading.messages);
         break;
     }
+    reading.endsInChat = reading.held.empty() && !reading.messages.empty() &&
+                         reading.messages.back().kind == Message::Kind::Chat;
     return reading;
 }
 
@@ -113,6 +123,8 @@ Reading flushHeldBytes(std::string_view held) {
     if (!held.empty()) {
         classifyText(held, reading.messages);
     }
+    reading.endsInChat =
+        !reading.messages.empty() && reading.messages.back().kind == Message::Kind::Chat;
     return reading;
 }
 

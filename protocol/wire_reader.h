@@ -20,6 +20,19 @@ struct Reading {
     // Bytes that may still become a message when more arrive: hand them back
     // with the next arrival, or to flushHeldBytes when none comes in time.
     std::string held;
+    // The last message read is a chat line, which the next arrival may go on with.
+    bool endsInChat = false;
+};
+
+// What an arrival follows.
+enum class Follows {
+    Message,  // read it afresh
+    // The last arrival ended in a chat line: an arrival that begins no
+    // message is the rest of that line, cut by the network, and shown whole.
+    ChatLine,
+    // The last read stopped inside a chat line with bytes still waiting:
+    // this arrival is all chat, whatever it starts with.
+    CutRead,
 };
 
 // Reads what the peer sent. `held` is what the previous reading kept back;
@@ -43,8 +56,9 @@ struct Reading {
 //
 // What no reader of this protocol can tell apart: a chat line has no end, so
 // a chat line followed at once by another message arrives as one longer chat
-// line.
-Reading readArrival(std::string_view held, std::string_view arrived);
+// line; and a piece of a cut chat line that looks like a message is read as one.
+Reading readArrival(std::string_view held, std::string_view arrived,
+                    Follows follows = Follows::Message);
 
 // The held bytes once no more have come in time, read as a whole text.
 Reading flushHeldBytes(std::string_view held);

@@ -6,6 +6,8 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
+#include <sys/ioctl.h>
+
 namespace velmora {
 
 namespace {
@@ -36,7 +38,7 @@ ErrorText describe(QAbstractSocket::SocketError error) {
 
 }  // namespace
 
-WinSock::WinSock(QObject* parent) : QObject(parent) {}
+WinSock::WinSock(QObject* parent) : Transport(parent) {}
 
 WinSock::~WinSock() {
     close();
@@ -179,6 +181,9 @@ void WinSock::connectTo(const QString& remoteHost, quint16 remotePort) {
 
 void WinSock::adoptConnection(QTcpSocket* socket) {
     connection_ = socket;
+    // Each message goes out as it is written: a move held back behind a chat
+    // line would reach the other side glued to it, and lost in it.
+    socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     connect(socket, &QTcpSocket::readyRead, this, &WinSock::scheduleArrival);
     connect(socket, &QTcpSocket::errorOccurred, this, &WinSock::onSocketError);
     connect(socket, &QTcpSocket::disconnected, this, &WinSock::onDisconnected);
@@ -217,7 +222,7 @@ void WinSock::deliverArrival() {
     }
     const quint64 generation = generation_;
     readDuringArrival_ = false;
-    emit dataArrival(connection_->bytesAvailable());
+    emit dataArrival();
     const bool handlerRead = readDuringArrival_;
     // Bytes that came while the handler ran, and that Qt will not announce
     // again, get their own event. A handler that read nothing is not pressed.
@@ -256,6 +261,18 @@ QByteArray WinSock::takeData() {
         return QByteArray();
     }
     return connection_->read(kReadBufferBytes);
+}
+
+bool WinSock::bytesWaiting() const {
+    if (connection_ == nullptr) {
+        return false;
+    }
+    int inKernel = 0;
+    const qintptr descriptor = connection_->socketDescriptor();
+    if (descriptor >= 0 && ::ioctl(int(descriptor), FIONREAD, &inKernel) != 0) {
+        inKernel = 0;
+    }
+    return connection_->bytesAvailable() > 0 || inKernel > 0;
 }
 
 QString WinSock::localIp() const {

@@ -1,10 +1,11 @@
 #pragma once
 
 #include <QHash>
-#include <QObject>
 #include <QString>
 
 #include <string_view>
+
+#include "transport.h"
 
 class QTcpServer;
 class QTcpSocket;
@@ -20,23 +21,10 @@ namespace velmora {
 // arrival, close and error of what is open then. When a dataArrival handler
 // that read the data returns with more bytes waiting, another dataArrival
 // follows; no byte is left unread while the connection is open.
-class WinSock : public QObject {
+class WinSock : public Transport {
     Q_OBJECT
 
 public:
-    enum State : int {
-        Closed = 0,
-        Open = 1,  // a connection attempt that could not bind its local port
-        Listening = 2,
-        Pending = 3,  // a request waits for its handler
-        Resolving = 4,
-        Resolved = 5,
-        Connecting = 6,
-        Connected = 7,
-        PeerClosing = 8,  // the peer has closed its end
-        Error = 9,
-    };
-
     explicit WinSock(QObject* parent = nullptr);
     ~WinSock() override;
 
@@ -46,38 +34,28 @@ public:
     // transcript, and a long line is costly to lay out).
     static constexpr qint64 kReadBufferBytes = 4 * 1024;
 
-    int state() const { return state_; }
+    int state() const override { return state_; }
 
-    // Ends any connection or listener. Requests not yet accepted survive until
-    // their connectionRequest handler has returned, so it can close() and accept().
-    void close();
+    // Requests not yet accepted survive until their connectionRequest handler
+    // has returned, so it can close() and accept().
+    void close() override;
 
-    // The port the next listen() or connectTo() binds; 0 lets the system choose.
-    // Read back, it is the port actually bound while listening or connected.
-    void setLocalPort(quint16 port) { localPort_ = port; }
-    quint16 localPort() const;
+    void setLocalPort(quint16 port) override { localPort_ = port; }
+    quint16 localPort() const override;
 
-    void listen();
-    // Binds localPort (reusable while an earlier connection is in TIME_WAIT)
-    // and starts the attempt: state 6, or 1 when the port cannot be bound.
-    void connectTo(const QString& remoteHost, quint16 remotePort);
-    void accept(int requestId);
+    void listen() override;
+    // Binds localPort (reusable while an earlier connection is in TIME_WAIT).
+    void connectTo(const QString& remoteHost, quint16 remotePort) override;
+    void accept(int requestId) override;
 
-    // The bytes as they are, sent at once; nothing while not connected.
-    void sendData(std::string_view bytes);
+    void sendData(std::string_view bytes) override;
     // Every byte waiting, up to kReadBufferBytes.
-    QByteArray takeData();
+    QByteArray takeData() override;
+    // Counts what the system holds for the socket as well as Qt's buffer: a
+    // read of a full buffer can leave the rest of a long line in the kernel.
+    bool bytesWaiting() const override;
 
-    QString localIp() const;
-
-signals:
-    void connectionRequest(int requestId);
-    void connected();
-    void dataArrival(qint64 bytesTotal);
-    void closed();
-    // A failed connection. The component shows nothing itself: the handler
-    // decides what the user sees.
-    void error(int number, const QString& description);
+    QString localIp() const override;
 
 private:
     void adoptConnection(QTcpSocket* socket);

@@ -10,7 +10,6 @@
 #include "test_doubles.h"
 
 using velmora::Game;
-using velmora::Peer;
 using Side = Game::Side;
 
 namespace {
@@ -153,7 +152,7 @@ private slots:
         QFETCH(int, seed);
         QFETCH(int, result);
         Rig rig;
-        rig.peer.socketState = remote ? Peer::kConnected : 2;
+        rig.peer.line = remote ? FakePeer::Line::Connected : FakePeer::Line::Idle;
         rig.random.values = {seed / 300.0, 1 - seed / 300.0};
         int order = seed;
         std::pair<int, int> last;
@@ -307,16 +306,16 @@ private slots:
         Rig rig;
         rig.fill({{5, 5}});
         const QString before = snapshot(rig);
-        rig.click(1, 1, 2);                        // right button
-        rig.click(5, 5);                           // a filled cell
-        rig.game.press(1, 9 * 444 + 3, 100);       // the strip right of column 9
-        rig.game.press(1, 100, 9 * 444 + 3);       // and below row 9
-        rig.game.press(1, -10, 100);               // on the frame
-        rig.game.press(1, 1e308, -1e308);          // far outside
-        rig.peer.socketState = Peer::kConnecting;  // a call is being placed
+        rig.click(1, 1, 2);                       // right button
+        rig.click(5, 5);                          // a filled cell
+        rig.game.press(1, 9 * 444 + 3, 100);      // the strip right of column 9
+        rig.game.press(1, 100, 9 * 444 + 3);      // and below row 9
+        rig.game.press(1, -10, 100);              // on the frame
+        rig.game.press(1, 1e308, -1e308);         // far outside
+        rig.peer.line = FakePeer::Line::Calling;  // a call is being placed
         rig.click(1, 1);
         QCOMPARE(snapshot(rig), before);
-        rig.peer.socketState = 2;
+        rig.peer.line = FakePeer::Line::Idle;
         rig.click(1, 1);
         QCOMPARE(rig.game.moveCount(), 2);
     }
@@ -356,7 +355,7 @@ private slots:
                 rig.fill({{column, 1}});
             }
         }
-        rig.peer.socketState = tag.contains("remote") ? Peer::kConnected : 2;
+        rig.peer.line = tag.contains("remote") ? FakePeer::Line::Connected : FakePeer::Line::Idle;
         rig.game.setFastMode(tag.contains("fast"));
         const bool opponent = tag.startsWith("opponent");
         if (opponent) {
@@ -404,7 +403,7 @@ private slots:
     void remoteMovesTravelAndWaitForFinish() {
         Rig rig;
         rig.fill({{1, 1}, {2, 1}, {5, 5}, {6, 5}});
-        rig.peer.socketState = Peer::kConnected;
+        rig.peer.line = FakePeer::Line::Connected;
         rig.click(3, 1);
         QVERIFY(rig.peer.sent.isEmpty());  // sent once the mark shows
         rig.timer.step();
@@ -430,7 +429,7 @@ private slots:
 
         rig.game.requestNewGame();
         QCOMPARE(rig.peer.sent.last(), QByteArray("RESET"));
-        rig.peer.socketState = 2;
+        rig.peer.line = FakePeer::Line::Idle;
         rig.game.requestNewGame();
         QCOMPARE(rig.peer.sent.size(), 4);
     }
@@ -438,14 +437,14 @@ private slots:
     void theComputerTakesOverAnOwedTurn() {
         Rig rig;
         rig.fill({{1, 1}, {2, 1}});
-        rig.peer.socketState = Peer::kConnected;
+        rig.peer.line = FakePeer::Line::Connected;
         rig.game.remotePlayStarted();
         QVERIFY(!rig.game.passEnabled());
         rig.click(9, 9);
         rig.timer.finish();
         rig.game.receiveMove(3, 1);  // the remote player scores and will move again
         rig.timer.step();
-        rig.peer.socketState = 2;  // and leaves while its move still draws
+        rig.peer.line = FakePeer::Line::Idle;  // and leaves while its move still draws
         rig.random.startAt(5, 5);
         rig.game.remotePlayEnded();
         QVERIFY(rig.game.passEnabled());

@@ -55,13 +55,17 @@ private:
     QObject context_;
 };
 
-// The connection as the game sees it: a state the test sets, and what was sent.
+// The connection as the game sees it: a line the test sets, and what was sent.
 class FakePeer : public velmora::Peer {
 public:
-    int state() const override { return socketState; }
-    void send(std::string_view message) override {
-        sent << QByteArray(message.data(), qsizetype(message.size()));
-    }
-    int socketState = 2;  // listening: the computer is the opponent
+    enum class Line { Idle, Calling, Connected };
+    bool connected() const override { return line == Line::Connected; }
+    bool calling() const override { return line == Line::Calling; }
+    bool answeredCall() const override { return answerer; }
+    void sendMove(int column, int row) override { sent << QByteArray::number(column * 10 + row); }
+    void sendReset() override { sent << "RESET"; }
+    void sendFinish() override { sent << "FINISH"; }
+    Line line = Line::Idle;  // the computer is the opponent
+    bool answerer = true;
     QList<QByteArray> sent;
 };

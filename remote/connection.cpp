@@ -1,0 +1,260 @@
+#include "connection.h"
+
+#include <cmath>
+
+#include "hold_timer.h"
+#include "leading_number.h"
+#include "transport.h"
+#include "wire_messages.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr int kHighestPort = 65530;
+
+double leadingNumberOf(const QString& text) {
+    return leadingNumber(text.toStdString());
+}
+
+}  // namespace
+
+Connection::Connection(Transport& transport, HoldTimer& holdTimer, Game& game, int port,
+                       QObject* parent)
+    : QObject(parent),
+      transport_(transport),
+      holdTimer_(holdTimer),
+      game_(game),
+      portNumber_(port) {
+    connect(&transport_, &Transport::connectionRequest, this, &Connection::acceptCaller);
+    connect(&transport_, &Transport::connected, this, &Connection::callAnswered);
+    connect(&transport_, &Transport::dataArrival, this, &Connection::readArrival);
+    connect(&transport_, &Transport::closed, this, &Connection::peerClosed);
+    connect(&transport_, &Transport::error, this, &Connection::transportFailed);
+}
+
+int Connection::socketState() const {
+    return transport_.state();
+}
+
+QString Connection::localIp() const {
+    return transport_.localIp();
+}
+
+bool Connection::connected() const {
+    return transport_.state() == Transport::Connected;
+}
+
+bool Connection::calling() const {
+    return transport_.state() == Transport::Connecting;
+}
+
+// --- commands
+
+bool Connection::call(const QString& address) {
+    remoteAddress_ = address;
+    // The first part of a dotted address must be 1..255 (or 0 and a second
+    // part): host names and 0.0.0.0 are refused.
+    const double leading = leadingNumberOf(address);
+    if (ended_ || !idle() || !(leading > 0 && leading < 256)) {
+        return false;
+    }
+    transport_.close();
+    resetReading();
+    answered_ = false;
+    transport_.setLocalPort(quint16(portNumber_ + 1));
+    transport_.connectTo(address, quint16(portNumber_));
+    state_ = State::Calling;
+    game_.requestNewGame();
+    game_.awaitFirstMove();
+    enterConnectedView();
+    if (transport_.state() == Transport::Open) {
+        emit portBusy();
+        if (!ended_) {
+            hangUpAndListen();
+        }
+    }
+    return true;
+}
+
+void Connection::hangUpAndListen() {
+    if (ended_) {
+        return;
+    }
+    state_ = State::HangingUp;
+    send(wire::kClose);
+    transport_.close();
+    resetReading();
+    listenOnPort();
+    state_ = State::Listening;
+    emit viewChanged(true);
+    game_.remotePlayEnded();
+}
+
+bool Connection::changePort(const QString& answer) {
+    const double port = std::floor(leadingNumberOf(answer));
+    if (ended_ || !idle() || !(port >= 1 && port <= kHighestPort) || port == portNumber_) {
+        return false;
+    }
+    portNumber_ = int(port);
+    hangUpAndListen();
+    return true;
+}
+
+bool Connection::sendChat(const QByteArray& latin1Text) {
+    if (!connected()) {
+        return false;
+    }
+    send(
+        wire::encodeChat(std::string_view(latin1Text.constData(), std::size_t(latin1Text.size()))));
+    return true;
+}
+
+void Connection::end() {
+    if (ended_) {
+        return;
+    }
+    send(wire::kClose);
+    ended_ = true;
+    holdTimer_.cancel();
+    transport_.close();
+}
+
+// --- Peer
+
+void Connection::send(std::string_view message) {
+    if (connected()) {
+        transport_.sendData(message);
+    }
+}
+
+void Connection::sendMove(int column, int row) {
+    send(wire::encodeMove(column, row));
+}
+
+void Connection::sendReset() {
+    send(wire::kReset);
+}
+
+void Connection::sendFinish() {
+    send(wire::kFinish);
+}
+
+// --- the transport's events
+
+void Connection::resetReading() {
+    heldBytes_.clear();
+    follows_ = wire::Follows::Message;
+    holdTimer_.cancel();
+}
+
+void Connection::listenOnPort() {
+    transport_.setLocalPort(quint16(portNumber_));
+    transport_.listen();
+    if (portNumber_ == 0 && transport_.state() == Transport::Listening) {
+        portNumber_ = transport_.localPort();
+    }
+}
+
+void Connection::enterConnectedView() {
+    emit chatCleared();
+    game_.remotePlayStarted();
+    emit viewChanged(false);
+}
+
+void Connection::acceptCaller(int requestId) {
+    if (ended_) {
+        return;
+    }
+    // Every caller is taken, whoever it is: the listener makes way for it.
+    transport_.close();
+    transport_.accept(requestId);
+    resetReading();
+    answered_ = true;
+    state_ = State::Connected;
+    game_.requestNewGame();
+    enterConnectedView();
+}
+
+void Connection::callAnswered() {
+    if (state_ == State::Calling) {
+        state_ = State::Connected;
+        enterConnectedView();
+    }
+}
+
+void Connection::peerClosed() {
+    const int state = transport_.state();
+    if (!idle() && (state == Transport::PeerClosing || state == Transport::Connected ||
+                    state == Transport::Resolved)) {
+        hangUpAndListen();
+    }
+}
+
+void Connection::transportFailed(int number, const QString& description) {
+    if (ended_) {
+        return;
+    }
+    if (!idle() && number != Transport::kIgnoredError) {
+        hangUpAndListen();
+    }
+    emit failed(description);
+}
+
+void Connection::readArrival() {
+    if (ended_) {
+        return;
+    }
+    const QByteArray arrived = transport_.takeData();
+    // Whether the read stopped early, asked before anything below can read again.
+    const bool cutRead = transport_.bytesWaiting();
+    holdTimer_.cancel();
+    const wire::Reading reading = wire::readArrival(
+        std::string_view(heldBytes_.constData(), std::size_t(heldBytes_.size())),
+        std::string_view(arrived.constData(), std::size_t(arrived.size())), follows_);
+    heldBytes_ = QByteArray::fromStdString(reading.held);
+    follows_ = !reading.endsInChat ? wire::Follows::Message
+               : cutRead           ? wire::Follows::CutRead
+                                   : wire::Follows::ChatLine;
+    if (!heldBytes_.isEmpty()) {
+        holdTimer_.start(kHoldMilliseconds, [this] { flushHeldBytes(); });
+    }
+    handle(reading.messages);
+}
+
+void Connection::flushHeldBytes() {
+    const wire::Reading reading = wire::flushHeldBytes(
+        std::string_view(heldBytes_.constData(), std::size_t(heldBytes_.size())));
+    heldBytes_.clear();
+    follows_ = reading.endsInChat ? wire::Follows::ChatLine : wire::Follows::Message;
+    handle(reading.messages);
+}
+
+void Connection::handle(const std::vector<wire::Message>& messages) {
+    using Kind = wire::Message::Kind;
+    for (const wire::Message& message : messages) {
+        if (idle()) {
+            return;  // what came after a "CLOSE" belongs to no game
+        }
+        switch (message.kind) {
+            case Kind::Move:
+                game_.receiveMove(message.column, message.row);
+                break;
+            case Kind::Reset:
+                game_.receiveReset();
+                break;
+            case Kind::Finish:
+                game_.receiveFinish();
+                break;
+            case Kind::Chat:
+                emit chatReceived(
+                    QString::fromLatin1(message.text.data(), qsizetype(message.text.size())));
+                break;
+            case Kind::Close:
+                hangUpAndListen();
+                return;
+        }
+    }
+}
+
+}  // namespace velmora

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+#include <string_view>
+
+namespace velmora {
+
+// One TCP endpoint that either listens for one caller or holds one
+// connection: what the connection to the other copy needs of a socket. The
+// program's is WinSock; a test puts a simulated network in its place.
+//
+// Events come from the event loop (or the simulated clock), never from inside
+// a call the connection makes, and none comes for a connection or listener
+// after close().
+class Transport : public QObject {
+    Q_OBJECT
+
+public:
+    // The ten states the program reads; the numbers are those of the
+    // status texts.
+    enum State : int {
+        Closed = 0,
+        Open = 1,  // a connection attempt that could not bind its local port
+        Listening = 2,
+        Pending = 3,  // a request waits for its handler
+        Resolving = 4,
+        Resolved = 5,
+        Connecting = 6,
+        Connected = 7,
+        PeerClosing = 8,  // the peer has closed its end
+        Error = 9,
+    };
+
+    // The number of the error the program never acts on.
+    static constexpr int kIgnoredError = 40017;
+
+    using QObject::QObject;
+
+    virtual int state() const = 0;
+    // Ends any connection or listener.
+    virtual void close() = 0;
+    // The port the next listen() or connectTo() binds; 0 lets the system
+    // choose. Read back, it is the port actually bound.
+    virtual void setLocalPort(quint16 port) = 0;
+    virtual quint16 localPort() const = 0;
+    virtual void listen() = 0;
+    // State 6 while the attempt runs, 1 when the local port cannot be bound.
+    virtual void connectTo(const QString& remoteHost, quint16 remotePort) = 0;
+    virtual void accept(int requestId) = 0;
+    // The bytes as they are, at once; nothing while not connected.
+    virtual void sendData(std::string_view bytes) = 0;
+    // What one read hands over: the bytes waiting, up to a buffer's worth.
+    virtual QByteArray takeData() = 0;
+    // Bytes came that the last takeData() did not hand over.
+    virtual bool bytesWaiting() const = 0;
+    virtual QString localIp() const = 0;
+
+signals:
+    void connectionRequest(int requestId);
+    void connected();
+    void dataArrival();
+    void closed();
+    // A failed connection, with words for the user; shown by whoever handles it.
+    void error(int number, const QString& description);
+};
+
+}  // namespace velmora
