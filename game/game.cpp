@@ -190,6 +190,12 @@ void Game::press(int button, double x, double y) {
     }
     moveLock_ = true;
     mayRestart_ = true;
+    if (connected()) {
+        // Until the other side has the move, a "RESET" would start a game
+        // after a board the other side has not seen.
+        newGameEnabled_ = false;
+        emit changed();
+    }
     const LineRecord run = fill(cell, Side::User);
     queueMark(cell, kBlue);
     animation_.add([=] { afterUserMark(cell, run); });

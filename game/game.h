@@ -55,8 +55,9 @@ public:
 //     "RESET"s that cross must not leave both on move.
 //   - A "RESET" that reaches the answerer before anything else has come back
 //     since its own crossed it, and is dropped: the answerer's game stands.
-//   - New Game is off while the user waits for the other side (a move, or
-//     "FINISH"): a "RESET" then would cross a message already on its way.
+//   - New Game is off from the user's click until the turn comes back (the
+//     move, then "FINISH" after a scoring one): a "RESET" then would cross a
+//     message already on its way, or follow a move that never went out.
 //   - A move that reaches a side already on move (from a peer that lets
 //     either side click first) is played, and the turn comes back to it.
 //

@@ -1,0 +1,28 @@
+// Two copies on the simulated network, from a fixed seed: a thousand games in
+// which the boards, the totals and the turn never disagree at a quiet moment.
+#include <QTest>
+
+#include "two_copies.h"
+
+class TwoCopiesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aThousandGamesStayInStep() {
+        const sim::Run run = sim::playTwoCopies(20261207, 1000);
+        QVERIFY2(run.failure.isEmpty(), qPrintable(run.failure));
+        const sim::Figures& figures = run.figures;
+        QCOMPARE(figures.finishedGames, 1000L);
+        // The run met what it is there to meet: hang-ups and new calls,
+        // abandoned games, and a network that cut and glued.
+        QVERIFY(figures.connections > 10);
+        QVERIFY(figures.games > figures.finishedGames);
+        QVERIFY(figures.network.cutWrites > 100);
+        QVERIFY(figures.network.gluedWrites > 100);
+        QVERIFY(figures.chatLinesNotWhole > 0);
+        QVERIFY(figures.chatLinesNotWhole < figures.chatLines / 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TwoCopiesTest)
+#include "two_copies_test.moc"
