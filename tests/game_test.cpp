@@ -434,6 +434,96 @@ private slots:
         QCOMPARE(rig.peer.sent.size(), 4);
     }
 
+    // Whoever starts a game moves first and the other waits for that move,
+    // but after a finished game the answerer of the call always opens.
+    void theSideThatStartsAGameMovesFirst_data() {
+        QTest::addColumn<bool>("answerer");
+        QTest::addColumn<bool>("afterFinishedGame");
+        QTest::addColumn<bool>("weStart");
+        QTest::addColumn<bool>("weMoveFirst");
+        QTest::newRow("caller presses New Game") << false << false << true << true;
+        QTest::newRow("answerer presses New Game") << true << false << true << true;
+        QTest::newRow("caller is sent RESET") << false << false << false << false;
+        QTest::newRow("answerer is sent RESET") << true << false << false << false;
+        QTest::newRow("caller presses New Game after the end") << false << true << true << false;
+        QTest::newRow("answerer presses New Game after the end") << true << true << true << true;
+        QTest::newRow("caller is sent RESET after the end") << false << true << false << false;
+        QTest::newRow("answerer is sent RESET after the end") << true << true << false << true;
+    }
+    void theSideThatStartsAGameMovesFirst() {
+        QFETCH(bool, answerer);
+        QFETCH(bool, afterFinishedGame);
+        QFETCH(bool, weStart);
+        QFETCH(bool, weMoveFirst);
+        Rig rig;
+        while (afterFinishedGame && rig.game.result() == Game::Result::None) {
+            const auto [column, row] = rig.nthEmpty(0);
+            rig.fill({{column, row}});
+        }
+        rig.peer.line = FakePeer::Line::Connected;
+        rig.peer.answerer = answerer;
+        weStart ? rig.game.requestNewGame() : rig.game.receiveReset();
+        QCOMPARE(rig.game.moveCount(), 0);
+        QCOMPARE(rig.peer.sent, weStart ? QList<QByteArray>{"RESET"} : QList<QByteArray>{});
+        rig.checkTurn(weMoveFirst);
+        QCOMPARE(rig.game.newGameEnabled(), weMoveFirst);
+        if (!weMoveFirst) {
+            rig.click(5, 5);
+            QCOMPARE(rig.game.moveCount(), 0);
+            rig.fill({{5, 5}});
+            rig.checkTurn(true);
+            QVERIFY(!rig.game.newGameEnabled());  // not before the user has moved
+        }
+        // New Game is off from the click until the other side has answered.
+        rig.click(1, 9);
+        QVERIFY(!rig.game.newGameEnabled());
+        rig.timer.finish();
+        rig.checkTurn(false);
+        rig.fill({{9, 1}});
+        rig.checkTurn(true);
+        QVERIFY(rig.game.newGameEnabled());
+    }
+
+    // Both press New Game at the end of a game: the "RESET"s cross, and the
+    // answerer's game, with the move it may already have made, stands.
+    void crossingNewGamesLeaveTheAnswererToOpen() {
+        for (const bool answerer : {true, false}) {
+            Rig rig;
+            while (rig.game.result() == Game::Result::None) {
+                const auto [column, row] = rig.nthEmpty(0);
+                rig.fill({{column, row}});
+            }
+            rig.peer.line = FakePeer::Line::Connected;
+            rig.peer.answerer = answerer;
+            rig.game.requestNewGame();
+            rig.click(5, 5);
+            rig.timer.finish();
+            rig.game.receiveReset();
+            QCOMPARE(rig.game.moveCount(), answerer ? 1 : 0);
+            rig.checkTurn(false);
+            // Once the other side has answered, its "RESET" starts a game again.
+            rig.fill({{answerer ? 4 : 5, 5}});
+            rig.game.receiveReset();
+            QCOMPARE(rig.game.moveCount(), 0);
+            rig.checkTurn(false);
+        }
+    }
+
+    // A caller waits for the answerer's first move from the moment it dials;
+    // a call that fails leaves the new board to the user.
+    void aCallerWaitsForTheFirstMove() {
+        Rig rig;
+        rig.peer.line = FakePeer::Line::Calling;
+        rig.game.requestNewGame();
+        rig.game.awaitFirstMove();
+        rig.checkTurn(false);
+        rig.peer.line = FakePeer::Line::Idle;
+        rig.game.remotePlayEnded();
+        rig.checkTurn(true);
+        QCOMPARE(rig.game.moveCount(), 0);
+        QVERIFY(rig.game.newGameEnabled());
+    }
+
     void theComputerTakesOverAnOwedTurn() {
         Rig rig;
         rig.fill({{1, 1}, {2, 1}});

@@ -110,7 +110,7 @@ private slots:
         QCOMPARE(rig.window->minimumSize(), rig.window->maximumSize());
         QVERIFY(!(rig.window->windowFlags() & Qt::WindowMaximizeButtonHint));
         QCOMPARE(rig.window->windowHeightTwips(), 5700);
-        QCOMPARE(rig.window->portNumber(), 16323);
+        QVERIFY(rig.window->portNumber() > 0);  // the one the system picked
         const QWidget* client = rig.window->centralWidget();
         for (const char* chat : {"txtTX", "txtRX", "lblChat", "AniLight"}) {
             QVERIFY2(rig.find(chat)->geometry().top() >= client->height(), chat);

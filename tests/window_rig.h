@@ -17,7 +17,8 @@
 #include "test_doubles.h"
 
 // A main window with its boxes answered, chance fixed and its pauses in the
-// test's hands, shown and past its first activation.
+// test's hands, shown and past its first activation, listening on a port the
+// system picked.
 struct WindowRig {
     static constexpr double kCellPixels = 444 / 15.0;
 
@@ -30,7 +31,7 @@ struct WindowRig {
     explicit WindowRig(bool show = true) {
         window = std::make_unique<velmora::MainWindow>(
             velmora::WindowServices{dialogs, random, timer, links},
-            QStringList{VELMORA_RESOURCES_DIR});
+            QStringList{VELMORA_RESOURCES_DIR}, 0);
         if (show) {
             window->show();
             QVERIFY(QTest::qWaitForWindowExposed(window.get()));
