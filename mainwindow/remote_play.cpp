@@ -35,7 +35,7 @@ double leadingNumberOf(const QString& text) {
 }  // namespace
 
 void MainWindow::connectCommand() {
-    if (connectButton_->text() == "Connect") {
+    if (connectButton_->text() == tr("Connect")) {
         callRemote();
     } else {
         hangUpAndListen();
@@ -43,8 +43,8 @@ void MainWindow::connectCommand() {
 }
 
 void MainWindow::callRemote() {
-    remoteIp_ = services_.dialogs.inputBox("Input Remote IP Address   ( Format: 123.45.678.9 )",
-                                           "Remote IP", remoteIp_);
+    remoteIp_ = services_.dialogs.inputBox(tr("Input Remote IP Address   ( Format: 123.45.678.9 )"),
+                                           tr("Remote IP"), remoteIp_);
     if (answeredWhileAsking()) {
         return;
     }
@@ -63,7 +63,7 @@ void MainWindow::callRemote() {
 // meantime is kept: calling out or changing the port would drop that call
 // without a word to the other side.
 bool MainWindow::answeredWhileAsking() const {
-    return connectButton_->text() != "Connect";
+    return connectButton_->text() != tr("Connect");
 }
 
 void MainWindow::placeCall() {
@@ -78,7 +78,7 @@ void MainWindow::placeCall() {
     showConnectionView(false);
     status_->setText(socketStateText());
     if (socket_.state() == WinSock::Open) {
-        services_.dialogs.messageBox("Port Busy, Wait a moment than call again", QString(),
+        services_.dialogs.messageBox(tr("Port Busy, Wait a moment than call again"), QString(),
                                      Dialogs::Buttons::Ok, Dialogs::Icon::None,
                                      Dialogs::Answer::Ok);
         connectCommand();
@@ -105,7 +105,7 @@ void MainWindow::showConnectionView(bool idle) {
         transcript_->clear();
         chatLine_->clear();
     }
-    connectButton_->setText(idle ? "Connect" : "Disconnect");
+    connectButton_->setText(idle ? tr("Connect") : tr("Disconnect"));
     connectAction_->setEnabled(idle);
     disconnectAction_->setEnabled(!idle);
     listenAction_->setEnabled(idle);
@@ -117,11 +117,13 @@ void MainWindow::showConnectionView(bool idle) {
 }
 
 QString MainWindow::socketStateText() const {
-    static const char* const kTexts[] = {"Closed",          "Open",     "Listening",  "Pending",
-                                         "Resolving",       "Resolved", "Connecting", "Connected",
-                                         "Peer is closing", "Error"};
+    static const char* const kTexts[] = {QT_TR_NOOP("Closed"),          QT_TR_NOOP("Open"),
+                                         QT_TR_NOOP("Listening"),       QT_TR_NOOP("Pending"),
+                                         QT_TR_NOOP("Resolving"),       QT_TR_NOOP("Resolved"),
+                                         QT_TR_NOOP("Connecting"),      QT_TR_NOOP("Connected"),
+                                         QT_TR_NOOP("Peer is closing"), QT_TR_NOOP("Error")};
     const int state = socket_.state();
-    return state >= 0 && state < int(std::size(kTexts)) ? kTexts[state] : QString();
+    return state >= 0 && state < int(std::size(kTexts)) ? tr(kTexts[state]) : QString();
 }
 
 // --- the socket's events
@@ -149,7 +151,7 @@ void MainWindow::peerClosed() {
 }
 
 void MainWindow::socketFailed(int number, const QString& description) {
-    if (connectButton_->text() != "Connect" && number != 40017) {
+    if (connectButton_->text() != tr("Connect") && number != 40017) {
         connectCommand();
     }
     // The socket shows nothing itself: its description comes once this event
@@ -225,8 +227,8 @@ void MainWindow::listenCommand() {
 }
 
 void MainWindow::portCommand() {
-    const QString answer = services_.dialogs.inputBox("Input New Port-Number ( 1-65530 )",
-                                                      "Port Number", QString::number(portNumber_));
+    const QString answer = services_.dialogs.inputBox(
+        tr("Input New Port-Number ( 1-65530 )"), tr("Port Number"), QString::number(portNumber_));
     if (answeredWhileAsking()) {
         return;
     }
@@ -238,9 +240,10 @@ void MainWindow::portCommand() {
 }
 
 void MainWindow::localAddressCommand() {
-    const QString text = "Your Local IP Address is\r\n\r\n" + QString(10, ' ') + socket_.localIp() +
-                         "\r\n\r\nPort Number is   " + QString::number(portNumber_);
-    services_.dialogs.messageBox(text, "IP Address", Dialogs::Buttons::Ok, Dialogs::Icon::None,
+    const QString text = tr("Your Local IP Address is") + "\r\n\r\n" + QString(10, ' ') +
+                         socket_.localIp() + "\r\n\r\n" + tr("Port Number is   ") +
+                         QString::number(portNumber_);
+    services_.dialogs.messageBox(text, tr("IP Address"), Dialogs::Buttons::Ok, Dialogs::Icon::None,
                                  Dialogs::Answer::Ok);
 }
 
