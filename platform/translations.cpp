@@ -8,20 +8,21 @@
 namespace velmora {
 
 bool installTranslations(const QStringList& folders, QObject* owner) {
-    auto* qtTexts = new QTranslator(owner);
-    if (qtTexts->load(QLocale(), "qtbase", "_",
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QCoreApplication::installTranslator(qtTexts);
-    } else {
-        delete qtTexts;
-    }
     for (const QString& folder : folders) {
         auto* gameTexts = new QTranslator(owner);
-        if (gameTexts->load(QLocale(), "velmora", "_", folder + "/translations")) {
-            QCoreApplication::installTranslator(gameTexts);
-            return true;
+        if (!gameTexts->load(QLocale(), "velmora", "_", folder + "/translations")) {
+            delete gameTexts;
+            continue;
         }
-        delete gameTexts;
+        QCoreApplication::installTranslator(gameTexts);
+        // Qt's texts in the game's language, not in another one the locale
+        // lists first: a window in one language.
+        auto* qtTexts = new QTranslator(owner);
+        if (qtTexts->load(QLocale(gameTexts->language()), "qtbase", "_",
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            QCoreApplication::installTranslator(qtTexts);
+        }
+        return true;
     }
     return false;
 }

@@ -23,7 +23,7 @@ private slots:
             "Über mich|Schnellmodus|&Ja";
         QTest::newRow("C") << "C" << english + "&Yes";
         QTest::newRow("en_US") << "en_US" << english + "&Yes";
-        QTest::newRow("fr_FR") << "fr_FR" << english + "&Oui";  // Qt's catalogue, not the game's
+        QTest::newRow("fr_FR") << "fr_FR" << english + "&Yes";  // Qt has French, the game not
         QTest::newRow("de_DE") << "de_DE" << german;
         QTest::newRow("de_AT") << "de_AT" << german;
     }
