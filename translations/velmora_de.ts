@@ -203,7 +203,7 @@
     </message>
     <message>
         <source>Open</source>
-        <translation>Offen</translation>
+        <translation>Geöffnet</translation>
     </message>
     <message>
         <source>Listening</source>
@@ -211,15 +211,15 @@
     </message>
     <message>
         <source>Pending</source>
-        <translation>Anstehend</translation>
+        <translation>Anruf wartet</translation>
     </message>
     <message>
         <source>Resolving</source>
-        <translation>Löst auf</translation>
+        <translation>Sucht Adresse</translation>
     </message>
     <message>
         <source>Resolved</source>
-        <translation>Aufgelöst</translation>
+        <translation>Adresse gefunden</translation>
     </message>
     <message>
         <source>Connecting</source>
