@@ -14,6 +14,7 @@
 #include "program_identity.h"
 #include "random_source.h"
 #include "splash_screen.h"
+#include "translations.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -37,6 +38,9 @@ int main(int argc, char** argv) {
             clipFolders << folder;
         }
     }
+    // The texts in the system's language where the game has a catalogue for
+    // it, looked for where the clips are; English otherwise.
+    velmora::installTranslations(clipFolders, &app);
 
     std::unique_ptr<velmora::MainWindow> window;
     auto mainWindow = [&]() -> QWidget* {

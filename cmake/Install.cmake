@@ -1,8 +1,8 @@
 # How the game installs, as any desktop game does: the program in bin/ (in
-# games/ in the Debian package), its clips in share/velmora/ (where it looks
-# when they are not beside it), a menu entry, icons drawn from its emblem at
-# build time, AppStream metadata, a manual page, and the copyright and
-# changelog a Debian package carries.
+# games/ in the Debian package), its clips and the catalogues of its texts in
+# share/velmora/ (where it looks when they are not beside it), a menu entry,
+# icons drawn from its emblem at build time, AppStream metadata, a manual
+# page, and the copyright and changelog a Debian package carries.
 #   cmake --install build --prefix P
 #   cpack --config build/CPackConfig.cmake -G DEB -B build/deb
 include(GNUInstallDirs)
@@ -23,6 +23,9 @@ install(TARGETS velmora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT pr
 install(TARGETS velmora RUNTIME DESTINATION games COMPONENT debian_program EXCLUDE_FROM_ALL)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/A_Logo.avi ${PROJECT_SOURCE_DIR}/resources/Yellow.avi
         DESTINATION ${VELMORA_DATA_DIR} COMPONENT data)
+# The catalogues of the texts go where the program looks for them, as for
+# the clips: translations/ under its data folder.
+install(FILES ${VELMORA_QM_FILES} DESTINATION ${VELMORA_DATA_DIR}/translations COMPONENT data)
 
 configure_file(${packaging}/velmora.desktop.in ${staged}/${VELMORA_APP_ID}.desktop @ONLY)
 configure_file(${packaging}/velmora.metainfo.xml.in ${staged}/${VELMORA_APP_ID}.metainfo.xml
@@ -73,9 +76,11 @@ set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${VELMORA_WEB_ADDRESS})
-# The libraries come from the binary itself; the fonts its windows name are
-# the only thing it asks for that no library says.
+# The libraries come from the binary itself; the fonts its windows name, and
+# Qt's own catalogues for the boxes' buttons, are what it asks for that no
+# library says.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, fonts-dancingscript")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "fonts-liberation, fonts-dancingscript, qt6-translations-l10n")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -66,7 +66,7 @@ void Game::newGame() {
     // would have handed the turn back was dropped.
     newGameEnabled_ = true;
     result_ = Result::None;
-    message_ = QStringLiteral("Your Turn");
+    message_ = tr("Your Turn");
     const bool firstGame = !started_;
     started_ = true;
     emit changed();
@@ -99,7 +99,7 @@ void Game::awaitFirstMove() {
     moveLock_ = true;
     mayRestart_ = false;
     newGameEnabled_ = false;
-    message_ = QStringLiteral("Wait ......");
+    message_ = tr("Wait ......");
     emit changed();
     setLogo(Logo::Waiting);
 }
@@ -227,7 +227,7 @@ void Game::afterUserMark(Cell cell, LineRecord run) {
             setLogo(Logo::Waiting);
             moveLock_ = true;
             newGameEnabled_ = false;
-            message_ = QStringLiteral("Wait ......");
+            message_ = tr("Wait ......");
             emit changed();
         }
     });
@@ -248,7 +248,7 @@ void Game::handTurnOver() {
     newGameEnabled_ = false;
     setLogo(Logo::Waiting);
     moveLock_ = true;
-    message_ = QStringLiteral("Wait ......");
+    message_ = tr("Wait ......");
     emit changed();
     // A remote opponent moves when our move message reaches it.
     if (!connected()) {
@@ -267,7 +267,7 @@ void Game::computerMove() {
     if (cell.column == 0) {
         return;  // a full board: nothing to play
     }
-    opponentName_ = QStringLiteral("Computer:");
+    opponentName_ = tr("Computer:");
     emit changed();
     opponentMove(cell, true);
 }
@@ -306,7 +306,7 @@ void Game::giveTurnBack() {
     setLogo(Logo::Still);
     newGameEnabled_ = mayRestart_ || !connected();
     moveLock_ = false;
-    message_ = QStringLiteral("Your Turn");
+    message_ = tr("Your Turn");
     emit changed();
 }
 
@@ -322,15 +322,15 @@ void Game::credit(Side side, int marks) {
 void Game::endGame() {
     switch (judgeGame(totals_[index(Side::Opponent)], totals_[index(Side::User)])) {
         case GameResult::Level:
-            message_ = QStringLiteral("Level");
+            message_ = tr("Level");
             result_ = Result::Level;
             break;
         case GameResult::Win:
-            message_ = QStringLiteral("You WIN !!!");
+            message_ = tr("You WIN !!!");
             result_ = Result::Win;
             break;
         case GameResult::Lost:
-            message_ = QStringLiteral("You Lost");
+            message_ = tr("You Lost");
             result_ = Result::Lost;
             break;
     }
@@ -389,7 +389,7 @@ void Game::receiveMove(int column, int row) {
         giveTurnBack();
         return;
     }
-    opponentName_ = QStringLiteral("Remote:");
+    opponentName_ = tr("Remote:");
     emit changed();
     opponentMove({column, row}, false);
 }
@@ -421,7 +421,7 @@ void Game::receiveFinish() {
     setLogo(Logo::Still);
     moveLock_ = false;
     newGameEnabled_ = true;
-    message_ = QStringLiteral("Your Turn");
+    message_ = tr("Your Turn");
     emit changed();
 }
 

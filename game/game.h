@@ -205,8 +205,8 @@ private:
     QVector<int> signs_[2];
     int totals_[2] = {0, 0};
     Result result_ = Result::None;
-    QString message_ = QStringLiteral("Your Turn");
-    QString opponentName_ = QStringLiteral("Computer:");
+    QString message_ = tr("Your Turn");
+    QString opponentName_ = tr("Computer:");
     bool passEnabled_ = true;
     bool passButtonShown_ = true;
     bool newGameEnabled_ = true;

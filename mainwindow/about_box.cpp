@@ -45,12 +45,12 @@ AboutBox::AboutBox(LinkOpener& links, QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       links_(links) {
     setObjectName("frmAboutVelmora");
-    setWindowTitle("About me");
+    setWindowTitle(tr("About me"));
     setWindowIcon(QIcon(QPixmap::fromImage(aboutIconImage())));
     setFixedSize(pixels(5145), pixels(2685));
     setFont(dialogFont(8.25));
 
-    auto* ok = new QPushButton("OK", this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName("cmdOK");
     placeInTwips(ok, 4080, 2160, 1020, 345);
     ok->setDefault(true);
@@ -59,14 +59,14 @@ AboutBox::AboutBox(LinkOpener& links, QWidget* parent)
     QLabel* icon = label(this, "picIcon", QString(), 240, 240, 480, 480);
     icon->setPixmap(QPixmap::fromImage(emblemImage()));
     icon->setFixedSize(32, 32);
-    makeBlack(label(this, "lblDisclaimer", "If any comment, please feel free  E-Mail to me", 240,
-                    2040, 3615, 225));
+    makeBlack(label(this, "lblDisclaimer", tr("If any comment, please feel free  E-Mail to me"),
+                    240, 2040, 3615, 225));
     title_ = label(this, "lblTitle", "Application Title", 1050, 240, 3765, 240);
     makeBlack(title_);
     version_ = label(this, "lblVersion", "Version", 1050, 600, 3645, 225);
     email_ = label(this, "lblEMail", identity::kEmail, 240, 2280, 2055, 255);
     makeLink(email_);
-    label(this, "Label1", "Thanks for use this program", 240, 1080, 3135, 255);
+    label(this, "Label1", tr("Thanks for use this program"), 240, 1080, 3135, 255);
     copyright_ = label(this, "lblCopyRight", "CopyRight", 240, 1320, 3015, 255);
     webAddress_ = label(this, "lblWebAdd", "Web Site Address", 240, 1680, 4695, 255);
     makeLink(webAddress_);
@@ -77,7 +77,7 @@ AboutBox::AboutBox(LinkOpener& links, QWidget* parent)
 }
 
 void AboutBox::load() {
-    version_->setText(versionLine("Version "));
+    version_->setText(versionLine(tr("Version ")));
     title_->setText(identity::kTitle);
     copyright_->setText(identity::kLegalNotice);
     webAddress_->setText(identity::kWebAddress);

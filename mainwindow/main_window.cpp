@@ -123,7 +123,7 @@ void MainWindow::showLogo(Game::Logo logo) {
 
 void MainWindow::passCommand() {
     if (game_.pass() == Game::PassAnswer::MarksOwed) {
-        services_.dialogs.messageBox("Hey!!! .... You Got Marks Already !!!", QString(),
+        services_.dialogs.messageBox(tr("Hey!!! .... You Got Marks Already !!!"), QString(),
                                      Dialogs::Buttons::Ok, Dialogs::Icon::None,
                                      Dialogs::Answer::Ok);
     }
@@ -135,10 +135,9 @@ void MainWindow::fastModeCommand() {
     bool yes = true;
     if (!game_.fastMode()) {
         const QString question =
-            "When selected Fast-Mode, you would hard to watch how Opponent getting marks"
-            "\r\n\r\n" +
-            QString(28, ' ') + "Are you sure change to Fast-Mode ?";
-        yes = services_.dialogs.messageBox(question, "Fast Mode", Dialogs::Buttons::YesNo,
+            tr("When selected Fast-Mode, you would hard to watch how Opponent getting marks") +
+            "\r\n\r\n" + QString(28, ' ') + tr("Are you sure change to Fast-Mode ?");
+        yes = services_.dialogs.messageBox(question, tr("Fast Mode"), Dialogs::Buttons::YesNo,
                                            Dialogs::Icon::Question,
                                            Dialogs::Answer::Yes) == Dialogs::Answer::Yes;
     }

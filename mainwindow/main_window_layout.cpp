@@ -91,35 +91,36 @@ void MainWindow::createControls() {
     placeInTwips(userSigns_, 1920, 4320, 4095, 285);
     opponentSigns_ = textBox(c, "txtComSig", true);
     placeInTwips(opponentSigns_, 1920, 4680, 4095, 285);
-    userLabel_ = label(c, "lblUser", "User:", "Your Marks", Qt::AlignRight);
+    userLabel_ = label(c, "lblUser", tr("User:"), tr("Your Marks"), Qt::AlignRight);
     // The right-aligned headings may spill to the left, never be cut short.
     placeInTwips(userLabel_, 0, 4320, 855, 255);
-    opponentLabel_ = label(c, "lblOtherSide", "Computer:", "Opponent Marks", Qt::AlignRight);
+    opponentLabel_ =
+        label(c, "lblOtherSide", tr("Computer:"), tr("Opponent Marks"), Qt::AlignRight);
     placeInTwips(opponentLabel_, 0, 4680, 855, 255);
     userTotal_ = textBox(c, "txtUserTot", true);
     placeInTwips(userTotal_, 960, 4320, 855, 285);
     opponentTotal_ = textBox(c, "txtComTot", true);
     placeInTwips(opponentTotal_, 960, 4680, 855, 285);
 
-    newGameButton_ = button(c, "cmcReset", "&New Game", "Reset the Games");
+    newGameButton_ = button(c, "cmcReset", tr("&New Game"), tr("Reset the Games"));
     placeInTwips(newGameButton_, 120, 240, 1695, 375);
-    connectButton_ = button(c, "cmcConnect", "Disconnect", "Toggle the Remote Connection");
+    connectButton_ = button(c, "cmcConnect", tr("Disconnect"), tr("Toggle the Remote Connection"));
     placeInTwips(connectButton_, 120, 3480, 1695, 375);
 
-    status_ = label(c, "lblStatus", "Ready", "Connection Status", Qt::AlignHCenter);
+    status_ = label(c, "lblStatus", tr("Ready"), tr("Connection Status"), Qt::AlignHCenter);
     status_->setFrameStyle(QFrame::Box | QFrame::Plain);
     status_->setFont(dialogFont(9.75));
     placeInTwips(status_, 120, 3120, 1695, 375);
-    message_ = label(c, "lblMessage", "Your Turn", "Games Message", Qt::AlignHCenter);
+    message_ = label(c, "lblMessage", tr("Your Turn"), tr("Games Message"), Qt::AlignHCenter);
     message_->setFrameStyle(QFrame::Box | QFrame::Plain);
     message_->setFont(dialogFont(13.5));
     placeInTwips(message_, 120, 1800, 1695, 495);
 
-    passButton_ = button(c, "cmcPass", "&Pass", "Let Computer play One step");
+    passButton_ = button(c, "cmcPass", tr("&Pass"), tr("Let Computer play One step"));
     placeInTwips(passButton_, 120, 2280, 1695, 375);
 
     logo_ = named(new ClipControl(c), "AniLogo");
-    logo_->setToolTip("About me");
+    logo_->setToolTip(tr("About me"));
     logo_->setBackground(palette().button().color());
     placeInTwips(logo_, 600, 840, 735, 735);
 
@@ -132,7 +133,7 @@ void MainWindow::createControls() {
     transcript_->setUndoRedoEnabled(false);
     transcript_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     placeInTwips(transcript_, 960, 5520, 5055, 765);
-    chatLabel_ = label(c, "lblChat", "Message:", "Send Message to Remote", Qt::AlignRight);
+    chatLabel_ = label(c, "lblChat", tr("Message:"), tr("Send Message to Remote"), Qt::AlignRight);
     placeInTwips(chatLabel_, 0, 5160, 855, 255);
     lamp_ = named(new ClipControl(c), "AniLight");
     lamp_->setBackground(QColor(192, 192, 192));
@@ -164,30 +165,32 @@ void MainWindow::createControls() {
 }
 
 void MainWindow::createMenus() {
-    QMenu* gameMenu = menuBar()->addMenu("&Game");
+    QMenu* gameMenu = menuBar()->addMenu(tr("&Game"));
     gameMenu->setObjectName("m_Game");
-    passAction_ = menuEntry(gameMenu, "m_Pass", "Pass", QKeySequence("Ctrl+P"));
+    passAction_ = menuEntry(gameMenu, "m_Pass", tr("Pass"), QKeySequence("Ctrl+P"));
     separator(gameMenu, "m_Line1");
-    newGameAction_ = menuEntry(gameMenu, "m_Reset", "New", QKeySequence("Ctrl+N"));
-    fastModeAction_ = menuEntry(gameMenu, "m_FastMode", "Fast Mode");
+    newGameAction_ = menuEntry(gameMenu, "m_Reset", tr("New"), QKeySequence("Ctrl+N"));
+    fastModeAction_ = menuEntry(gameMenu, "m_FastMode", tr("Fast Mode"));
     fastModeAction_->setCheckable(true);
     separator(gameMenu, "m_Line2");
-    exitAction_ = menuEntry(gameMenu, "m_Exit", "Exit");
+    exitAction_ = menuEntry(gameMenu, "m_Exit", tr("Exit"));
 
-    QMenu* remoteMenu = menuBar()->addMenu("&Remote");
+    QMenu* remoteMenu = menuBar()->addMenu(tr("&Remote"));
     remoteMenu->setObjectName("m_Remote");
-    connectAction_ = menuEntry(remoteMenu, "m_Connect", "Connect", QKeySequence("Ctrl+C"));
-    disconnectAction_ = menuEntry(remoteMenu, "m_Disconnect", "Disconnect", QKeySequence("Ctrl+D"));
-    listenAction_ = menuEntry(remoteMenu, "m_Listening", "Listening Call", QKeySequence("Ctrl+L"));
+    connectAction_ = menuEntry(remoteMenu, "m_Connect", tr("Connect"), QKeySequence("Ctrl+C"));
+    disconnectAction_ =
+        menuEntry(remoteMenu, "m_Disconnect", tr("Disconnect"), QKeySequence("Ctrl+D"));
+    listenAction_ =
+        menuEntry(remoteMenu, "m_Listening", tr("Listening Call"), QKeySequence("Ctrl+L"));
     separator(remoteMenu, "m_Line3");
-    portAction_ = menuEntry(remoteMenu, "m_PortNum", "Change Port Number");
+    portAction_ = menuEntry(remoteMenu, "m_PortNum", tr("Change Port Number"));
     separator(remoteMenu, "m_Line4");
     localAddressAction_ =
-        menuEntry(remoteMenu, "m_Local", "Local IP Address", QKeySequence("Ctrl+I"));
+        menuEntry(remoteMenu, "m_Local", tr("Local IP Address"), QKeySequence("Ctrl+I"));
 
-    QMenu* helpMenu = menuBar()->addMenu("&Help");
+    QMenu* helpMenu = menuBar()->addMenu(tr("&Help"));
     helpMenu->setObjectName("m_Help");
-    aboutAction_ = menuEntry(helpMenu, "m_About", "About", QKeySequence("Ctrl+A"));
+    aboutAction_ = menuEntry(helpMenu, "m_About", tr("About"), QKeySequence("Ctrl+A"));
 }
 
 void MainWindow::setWindowHeightTwips(int twips) {

@@ -23,8 +23,8 @@ void MainWindow::connectCommand() {
 
 void MainWindow::callRemote() {
     const QString address =
-        services_.dialogs.inputBox("Input Remote IP Address   ( Format: 123.45.678.9 )",
-                                   "Remote IP", connection_.remoteAddress());
+        services_.dialogs.inputBox(tr("Input Remote IP Address   ( Format: 123.45.678.9 )"),
+                                   tr("Remote IP"), connection_.remoteAddress());
     // A caller taken while the box stood open is kept: the connection refuses
     // to call out of a remote game.
     connection_.call(address);
@@ -32,7 +32,7 @@ void MainWindow::callRemote() {
 
 void MainWindow::showConnectionView(bool idle) {
     setWindowHeightTwips(idle ? kIdleHeightTwips : kConnectedHeightTwips);
-    connectButton_->setText(idle ? "Connect" : "Disconnect");
+    connectButton_->setText(idle ? tr("Connect") : tr("Disconnect"));
     connectAction_->setEnabled(idle);
     disconnectAction_->setEnabled(!idle);
     listenAction_->setEnabled(idle);
@@ -41,14 +41,16 @@ void MainWindow::showConnectionView(bool idle) {
 }
 
 QString MainWindow::socketStateText(int state) {
-    static const char* const kTexts[] = {"Closed",          "Open",     "Listening",  "Pending",
-                                         "Resolving",       "Resolved", "Connecting", "Connected",
-                                         "Peer is closing", "Error"};
-    return state >= 0 && state < int(std::size(kTexts)) ? kTexts[state] : QString();
+    static const char* const kTexts[] = {QT_TR_NOOP("Closed"),          QT_TR_NOOP("Open"),
+                                         QT_TR_NOOP("Listening"),       QT_TR_NOOP("Pending"),
+                                         QT_TR_NOOP("Resolving"),       QT_TR_NOOP("Resolved"),
+                                         QT_TR_NOOP("Connecting"),      QT_TR_NOOP("Connected"),
+                                         QT_TR_NOOP("Peer is closing"), QT_TR_NOOP("Error")};
+    return state >= 0 && state < int(std::size(kTexts)) ? tr(kTexts[state]) : QString();
 }
 
 void MainWindow::showPortBusy() {
-    services_.dialogs.messageBox("Port Busy, Wait a moment than call again", QString(),
+    services_.dialogs.messageBox(tr("Port Busy, Wait a moment than call again"), QString(),
                                  Dialogs::Buttons::Ok, Dialogs::Icon::None, Dialogs::Answer::Ok);
 }
 
@@ -66,16 +68,16 @@ void MainWindow::showConnectionFailure(const QString& description) {
 
 void MainWindow::portCommand() {
     const QString answer =
-        services_.dialogs.inputBox("Input New Port-Number ( 1-65530 )", "Port Number",
+        services_.dialogs.inputBox(tr("Input New Port-Number ( 1-65530 )"), tr("Port Number"),
                                    QString::number(connection_.portNumber()));
     connection_.changePort(answer);
 }
 
 void MainWindow::localAddressCommand() {
-    const QString text = "Your Local IP Address is\r\n\r\n" + QString(10, ' ') +
-                         connection_.localIp() + "\r\n\r\nPort Number is   " +
+    const QString text = tr("Your Local IP Address is") + "\r\n\r\n" + QString(10, ' ') +
+                         connection_.localIp() + "\r\n\r\n" + tr("Port Number is   ") +
                          QString::number(connection_.portNumber());
-    services_.dialogs.messageBox(text, "IP Address", Dialogs::Buttons::Ok, Dialogs::Icon::None,
+    services_.dialogs.messageBox(text, tr("IP Address"), Dialogs::Buttons::Ok, Dialogs::Icon::None,
                                  Dialogs::Answer::Ok);
 }
 

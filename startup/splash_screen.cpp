@@ -114,7 +114,7 @@ void SplashScreen::activate() {
     }
     activated_ = true;
     update();
-    version_->setText(versionLine("Version  "));
+    version_->setText(versionLine(tr("Version  ")));
     logo_->openFromFolders(clipFolders_, "A_Logo.avi");
 }
 
