@@ -33,6 +33,13 @@ QString Game::signs(Side side) const {
     return parts.join('+');
 }
 
+std::optional<Game::Side> Game::owner(int column, int row) const {
+    if (!isPlayingCell(column, row) || board_[column][row].cellState == 0) {
+        return std::nullopt;
+    }
+    return owners_[column][row];
+}
+
 QString Game::totalText(Side side) const {
     return signs_[index(side)].isEmpty() ? QString() : QString::number(total(side));
 }
@@ -136,9 +143,10 @@ void Game::queueAward(const LineRecord& run, Side side) {
     animation_.add([=] { credit(side, marks); });
 }
 
-LineRecord Game::fill(Cell cell) {
+LineRecord Game::fill(Cell cell, Side side) {
     ++moveCount_;
     board_[cell.column][cell.row].cellState = 1;
+    owners_[cell.column][cell.row] = side;
     LineRecord run;
     evaluateMove(board_, cell.column, cell.row, run);
     return run;
@@ -166,7 +174,7 @@ void Game::press(int button, double x, double y) {
         return;
     }
     moveLock_ = true;
-    const LineRecord run = fill(cell);
+    const LineRecord run = fill(cell, Side::User);
     queueMark(cell, kBlue);
     animation_.add([=] { afterUserMark(cell, run); });
     animation_.play();
@@ -246,7 +254,7 @@ void Game::opponentMove(Cell cell, bool byComputer) {
         queueMark(lastOpponentCell_, kBlue);  // the red highlight moves on
     }
     lastOpponentCell_ = cell;
-    const LineRecord run = fill(cell);
+    const LineRecord run = fill(cell, Side::Opponent);
     queueMark(cell, kRed);
     animation_.add([=] { afterOpponentMark(run, byComputer); });
     animation_.play();
@@ -282,6 +290,7 @@ void Game::giveTurnBack() {
 void Game::credit(Side side, int marks) {
     signs_[index(side)].append(marks);
     totals_[index(side)] += marks;
+    emit awarded(side, marks);
     emit changed();
     if (moveCount_ >= kPlayingCells) {
         endGame();

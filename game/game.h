@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string_view>
 
 #include "animation_queue.h"
@@ -103,6 +104,8 @@ public:
 
     // --- what to show
     const BoardGrid& board() const { return board_; }
+    // Who filled cell (column, row), each 1..9; none while it is empty.
+    std::optional<Side> owner(int column, int row) const;
     int cellSize() const { return cellSize_; }
     int moveCount() const { return moveCount_; }
     bool moveLock() const { return moveLock_; }
@@ -129,6 +132,8 @@ signals:
     void circleDrawn(int centreX, int centreY, double radius, quint32 colour);
     void logoChanged(Game::Logo logo);
     void changed();
+    // An award is credited: `marks` to `side`, just before the totals show it.
+    void awarded(Game::Side side, int marks);
 
 private:
     static constexpr std::size_t kMostHeldInputs = 64;
@@ -141,7 +146,7 @@ private:
     void handleHeldInputs();
 
     // Counts the move, fills its cell and says what the move scores.
-    LineRecord fill(Cell cell);
+    LineRecord fill(Cell cell, Side side);
     void drawGrid();
     void queueMark(Cell cell, quint32 colour);
     void queueAward(const LineRecord& run, Side side);
@@ -162,6 +167,7 @@ private:
     bool handlingHeld_ = false;
 
     BoardGrid board_{};
+    Side owners_[kBoardSpan][kBoardSpan]{};  // read only where a cell is filled
     int boardWidth_;
     int cellSize_ = 0;
     bool started_ = false;
