@@ -162,7 +162,22 @@ void BoardPicture::playCell(int column, int row) {
     emit pressed(1, (focusCell_.x() - 0.5) * cellTwips_, (focusCell_.y() - 0.5) * cellTwips_);
 }
 
+void BoardPicture::showFocusSquare() {
+    if (!focusSquareShown_) {
+        focusSquareShown_ = true;
+        update(cellRect(focusCell_.x(), focusCell_.y()));
+    }
+}
+
 void BoardPicture::keyPressEvent(QKeyEvent* event) {
+    static const int keys[] = {Qt::Key_Left,  Qt::Key_Right,  Qt::Key_Up,
+                               Qt::Key_Down,  Qt::Key_Home,   Qt::Key_End,
+                               Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter};
+    if (std::find(std::begin(keys), std::end(keys), event->key()) == std::end(keys)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    showFocusSquare();
     QPoint cell = focusCell_;
     switch (event->key()) {
         case Qt::Key_Left:
@@ -183,19 +198,18 @@ void BoardPicture::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_End:
             cell.rx() = kCells;
             break;
-        case Qt::Key_Space:
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
+        default:  // Space, Return, Enter
             playCell(cell.x(), cell.y());
-            return;
-        default:
-            QWidget::keyPressEvent(event);
             return;
     }
     setFocusCell(cell.x(), cell.y());
 }
 
 void BoardPicture::focusInEvent(QFocusEvent* event) {
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) {
+        showFocusSquare();
+    }
     QWidget::focusInEvent(event);  // repaints, with the focus square
     tellFocusCell(this);
 }
@@ -203,7 +217,7 @@ void BoardPicture::focusInEvent(QFocusEvent* event) {
 void BoardPicture::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.drawImage(kFramePixels, kFramePixels, image_);
-    if (hasFocus() && cellTwips_ > 0) {
+    if (hasFocus() && focusSquareShown_ && cellTwips_ > 0) {
         // Over the image, never in it: moving on repaints what lay beneath.
         painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
         painter.drawRect(cellRect(focusCell_.x(), focusCell_.y()).adjusted(3, 3, -4, -4));

@@ -18,7 +18,10 @@ namespace velmora {
 // The board also takes the keyboard: a focus cell, shown as a dotted square
 // over the image (never in it) while the board has focus, moves with the
 // arrows, Home and End and with clicks, and Space or Enter press its middle
-// as a left click would. Its accessible side is board_accessibility.h.
+// as a left click would. As with the system's focus cues, the square shows
+// only once the keyboard is used (Tab to the board, or a key on it): the
+// board has the focus from the start, and a mouse player never sees it.
+// Its accessible side is board_accessibility.h.
 class BoardPicture : public QWidget {
     Q_OBJECT
 
@@ -67,6 +70,7 @@ protected:
 
 private:
     QPointF toPixels(double x, double y) const;
+    void showFocusSquare();
     void updateTwips(const QRectF& twipsBounds);
     // The pixels of the circle's 1-pixel outline, in image coordinates.
     const QVector<QPoint>& outline(double cx, double cy, double radius);
@@ -76,6 +80,7 @@ private:
     QVector<QPoint> outline_;
     int cellTwips_ = 0;
     QPoint focusCell_{(kCells + 1) / 2, (kCells + 1) / 2};
+    bool focusSquareShown_ = false;
     std::function<CellContent(int, int)> cellReader_;
 };
 
