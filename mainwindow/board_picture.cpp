@@ -170,14 +170,6 @@ void BoardPicture::showFocusSquare() {
 }
 
 void BoardPicture::keyPressEvent(QKeyEvent* event) {
-    static const int keys[] = {Qt::Key_Left,  Qt::Key_Right,  Qt::Key_Up,
-                               Qt::Key_Down,  Qt::Key_Home,   Qt::Key_End,
-                               Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter};
-    if (std::find(std::begin(keys), std::end(keys), event->key()) == std::end(keys)) {
-        QWidget::keyPressEvent(event);
-        return;
-    }
-    showFocusSquare();
     QPoint cell = focusCell_;
     switch (event->key()) {
         case Qt::Key_Left:
@@ -198,10 +190,17 @@ void BoardPicture::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_End:
             cell.rx() = kCells;
             break;
-        default:  // Space, Return, Enter
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            showFocusSquare();
             playCell(cell.x(), cell.y());
             return;
+        default:
+            QWidget::keyPressEvent(event);
+            return;
     }
+    showFocusSquare();
     setFocusCell(cell.x(), cell.y());
 }
 
