@@ -32,6 +32,13 @@ QString Game::signs(Side side) const {
     return parts.join('+');
 }
 
+std::optional<Game::Side> Game::owner(int column, int row) const {
+    if (!isPlayingCell(column, row) || board_[column][row].cellState == 0) {
+        return std::nullopt;
+    }
+    return owners_[column][row];
+}
+
 QString Game::totalText(Side side) const {
     return signs_[index(side)].isEmpty() ? QString() : QString::number(total(side));
 }
@@ -313,6 +320,7 @@ void Game::giveTurnBack() {
 void Game::credit(Side side, int marks) {
     signs_[index(side)].append(marks);
     totals_[index(side)] += marks;
+    emit awarded(side, marks);
     emit changed();
     if (moveCount_ >= kPlayingCells) {
         endGame();

@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string_view>
 
 #include "animation_queue.h"
@@ -126,8 +127,8 @@ public:
 
     // --- what to show
     const BoardGrid& board() const { return board_; }
-    // Whose mark fills the cell (1..9 each way); User for an empty one.
-    Side owner(int column, int row) const { return owners_[column][row]; }
+    // Who filled cell (column, row), each 1..9; none while it is empty.
+    std::optional<Side> owner(int column, int row) const;
     int cellSize() const { return cellSize_; }
     int moveCount() const { return moveCount_; }
     bool moveLock() const { return moveLock_; }
@@ -154,6 +155,8 @@ signals:
     void circleDrawn(int centreX, int centreY, double radius, quint32 colour);
     void logoChanged(Game::Logo logo);
     void changed();
+    // An award is credited: `marks` to `side`, just before the totals show it.
+    void awarded(Game::Side side, int marks);
 
 private:
     static constexpr std::size_t kMostHeldInputs = 64;
@@ -188,6 +191,7 @@ private:
     bool handlingHeld_ = false;
 
     BoardGrid board_{};
+    Side owners_[kBoardSpan][kBoardSpan]{};  // read only where a cell is filled
     int boardWidth_;
     int cellSize_ = 0;
     bool started_ = false;
@@ -195,7 +199,6 @@ private:
     bool moveLock_ = false;
     bool extraTurn_ = false;
     int moveCount_ = 0;
-    Side owners_[kBoardCells + 1][kBoardCells + 1] = {};
     // Our "RESET" went out and nothing has come back since: a "RESET" that
     // arrives now crossed it.
     bool resetUnanswered_ = false;

@@ -71,6 +71,9 @@ AboutBox::AboutBox(LinkOpener& links, QWidget* parent)
     webAddress_ = label(this, "lblWebAdd", "Web Site Address", 240, 1680, 4695, 255);
     makeLink(webAddress_);
     label(this, "lblPellin", "Pellin", 2640, 2280, 975, 255);
+    icon->setAccessibleName(tr("The product emblem"));
+    email_->setAccessibleDescription(tr("Writes an e-mail to the author"));
+    webAddress_->setAccessibleDescription(tr("Opens the author's web site"));
     email_->installEventFilter(this);
     webAddress_->installEventFilter(this);
     load();

@@ -3,7 +3,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
+
+#include "board_accessibility.h"
 
 namespace velmora {
 
@@ -16,7 +19,8 @@ const QColor kBackground(212, 208, 200);  // button face, as the box was created
 BoardPicture::BoardPicture(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_StaticContents);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFocusPolicy(Qt::TabFocus);
+    setFocusPolicy(Qt::StrongFocus);
+    installBoardAccessibility();
 }
 
 QColor BoardPicture::fromBgr(quint32 colour) {
@@ -117,9 +121,106 @@ void BoardPicture::circle(double cx, double cy, double radius, quint32 colour) {
     updateTwips(QRectF(cx - radius, cy - radius, 2 * radius, 2 * radius));
 }
 
+void BoardPicture::setCellTwips(int twips) {
+    cellTwips_ = twips;
+    update();
+}
+
+void BoardPicture::setCellReader(std::function<CellContent(int, int)> reader) {
+    cellReader_ = std::move(reader);
+}
+
+BoardPicture::CellContent BoardPicture::cellContent(int column, int row) const {
+    return cellReader_ ? cellReader_(column, row) : CellContent::Empty;
+}
+
+QRect BoardPicture::cellRect(int column, int row) const {
+    const auto edge = [this](int cells) {
+        return kFramePixels + int(std::lround(cells * double(cellTwips_) / kTwipsPerPixel));
+    };
+    return QRect(QPoint(edge(column - 1), edge(row - 1)), QPoint(edge(column) - 1, edge(row) - 1));
+}
+
+void BoardPicture::setFocusCell(int column, int row) {
+    const QPoint cell(std::clamp(column, 1, kCells), std::clamp(row, 1, kCells));
+    if (cell == focusCell_) {
+        return;
+    }
+    update(cellRect(focusCell_.x(), focusCell_.y()));
+    focusCell_ = cell;
+    update(cellRect(cell.x(), cell.y()));
+    if (hasFocus()) {
+        tellFocusCell(this);
+    }
+}
+
+void BoardPicture::playCell(int column, int row) {
+    if (cellTwips_ == 0) {
+        return;
+    }
+    setFocusCell(column, row);
+    emit pressed(1, (focusCell_.x() - 0.5) * cellTwips_, (focusCell_.y() - 0.5) * cellTwips_);
+}
+
+void BoardPicture::showFocusSquare() {
+    if (!focusSquareShown_) {
+        focusSquareShown_ = true;
+        update(cellRect(focusCell_.x(), focusCell_.y()));
+    }
+}
+
+void BoardPicture::keyPressEvent(QKeyEvent* event) {
+    QPoint cell = focusCell_;
+    switch (event->key()) {
+        case Qt::Key_Left:
+            cell.rx() -= 1;
+            break;
+        case Qt::Key_Right:
+            cell.rx() += 1;
+            break;
+        case Qt::Key_Up:
+            cell.ry() -= 1;
+            break;
+        case Qt::Key_Down:
+            cell.ry() += 1;
+            break;
+        case Qt::Key_Home:
+            cell.rx() = 1;
+            break;
+        case Qt::Key_End:
+            cell.rx() = kCells;
+            break;
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            showFocusSquare();
+            playCell(cell.x(), cell.y());
+            return;
+        default:
+            QWidget::keyPressEvent(event);
+            return;
+    }
+    showFocusSquare();
+    setFocusCell(cell.x(), cell.y());
+}
+
+void BoardPicture::focusInEvent(QFocusEvent* event) {
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) {
+        showFocusSquare();
+    }
+    QWidget::focusInEvent(event);  // repaints, with the focus square
+    tellFocusCell(this);
+}
+
 void BoardPicture::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.drawImage(kFramePixels, kFramePixels, image_);
+    if (hasFocus() && focusSquareShown_ && cellTwips_ > 0) {
+        // Over the image, never in it: moving on repaints what lay beneath.
+        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.drawRect(cellRect(focusCell_.x(), focusCell_.y()).adjusted(3, 3, -4, -4));
+    }
     const QRect r = rect();
     if (r.adjusted(kFramePixels, kFramePixels, -kFramePixels, -kFramePixels)
             .contains(event->rect())) {
@@ -156,6 +257,14 @@ void BoardPicture::mousePressEvent(QMouseEvent* event) {
             return;
     }
     const QPointF inside = event->position() - QPointF(kFramePixels, kFramePixels);
+    if (button == 1 && cellTwips_ > 0) {
+        const double cellPixels = double(cellTwips_) / kTwipsPerPixel;
+        const double column = std::floor(inside.x() / cellPixels) + 1;
+        const double row = std::floor(inside.y() / cellPixels) + 1;
+        if (column >= 1 && column <= kCells && row >= 1 && row <= kCells) {
+            setFocusCell(int(column), int(row));
+        }
+    }
     emit pressed(button, inside.x() * kTwipsPerPixel, inside.y() * kTwipsPerPixel);
 }
 

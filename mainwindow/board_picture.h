@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
+
 #include "twips.h"
 
 namespace velmora {
@@ -12,11 +14,21 @@ namespace velmora {
 // drawn survives covering, minimising and restoring, and nothing is ever
 // redrawn from the game state. The origin is the top-left corner inside the
 // sunken frame.
+//
+// The board also takes the keyboard: a focus cell, shown as a dotted square
+// over the image (never in it) while the board has focus, moves with the
+// arrows, Home and End and with clicks, and Space or Enter press its middle
+// as a left click would. As with the system's focus cues, the square shows
+// only once the keyboard is used (Tab to the board, or a key on it): the
+// board has the focus from the start, and a mouse player never sees it.
+// Its accessible side is board_accessibility.h.
 class BoardPicture : public QWidget {
     Q_OBJECT
 
 public:
     static constexpr int kFramePixels = 2;
+    static constexpr int kCells = 9;  // a side
+    enum class CellContent { Empty, Yours, Opponents };
 
     explicit BoardPicture(QWidget* parent = nullptr);
 
@@ -31,6 +43,19 @@ public:
 
     const QImage& image() const { return image_; }
 
+    // The side of a cell in twips; while it is 0 there are no cells to play.
+    void setCellTwips(int twips);
+    int cellTwips() const { return cellTwips_; }
+    // Cells are (column, row), each 1..kCells.
+    void setCellReader(std::function<CellContent(int column, int row)> reader);
+    CellContent cellContent(int column, int row) const;
+    QPoint focusCell() const { return focusCell_; }
+    void setFocusCell(int column, int row);
+    // Moves the focus there and presses the cell's middle with the left button.
+    void playCell(int column, int row);
+    // The cell inside the frame, widget coordinates.
+    QRect cellRect(int column, int row) const;
+
     static QColor fromBgr(quint32 colour);
 
 signals:
@@ -40,9 +65,12 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     QPointF toPixels(double x, double y) const;
+    void showFocusSquare();
     void updateTwips(const QRectF& twipsBounds);
     // The pixels of the circle's 1-pixel outline, in image coordinates.
     const QVector<QPoint>& outline(double cx, double cy, double radius);
@@ -50,6 +78,10 @@ private:
     QImage image_;
     QRectF outlineBox_;
     QVector<QPoint> outline_;
+    int cellTwips_ = 0;
+    QPoint focusCell_{(kCells + 1) / 2, (kCells + 1) / 2};
+    bool focusSquareShown_ = false;
+    std::function<CellContent(int, int)> cellReader_;
 };
 
 }  // namespace velmora

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "about_box.h"
+#include "board_accessibility.h"
 #include "board_picture.h"
 #include "clip_control.h"
 #include "dialogs.h"
@@ -45,13 +46,33 @@ MainWindow::MainWindow(WindowServices services, QStringList clipFolders, int por
     createMenus();
 
     // What the game draws and shows.
-    connect(&game_, &Game::boardCleared, board_, &BoardPicture::clear);
+    connect(&game_, &Game::boardCleared, board_, [this] {
+        board_->setCellTwips(game_.cellSize());
+        board_->clear();
+    });
     connect(&game_, &Game::lineDrawn, board_, &BoardPicture::line);
     connect(&game_, &Game::arcDrawn, board_,
             [this](int x, int y, double radius, double angle, quint32 colour) {
                 board_->arc(x, y, radius, 0, angle, colour);
             });
-    connect(&game_, &Game::circleDrawn, board_, &BoardPicture::circle);
+    connect(&game_, &Game::circleDrawn, board_,
+            [this](int x, int y, double radius, quint32 colour) {
+                board_->circle(x, y, radius, colour);
+                showMarkDrawn(x, y, colour);
+            });
+    connect(&game_, &Game::awarded, this, [this](Game::Side side, int marks) {
+        announce(board_, side == Game::Side::User
+                             ? tr("Your award: %n marks", nullptr, marks)
+                             : tr("Opponent's award: %n marks", nullptr, marks));
+    });
+    board_->setCellReader([this](int column, int row) {
+        const std::optional<Game::Side> owner = game_.owner(column, row);
+        if (!owner) {
+            return BoardPicture::CellContent::Empty;
+        }
+        return *owner == Game::Side::User ? BoardPicture::CellContent::Yours
+                                          : BoardPicture::CellContent::Opponents;
+    });
     connect(&game_, &Game::logoChanged, this, &MainWindow::showLogo);
     connect(&game_, &Game::changed, this, &MainWindow::showGame);
 
@@ -87,6 +108,11 @@ MainWindow::~MainWindow() = default;
 void MainWindow::showGame() {
     using Side = Game::Side;
     using Result = Game::Result;
+    // The turn message is heard as the label's name changes; the result is
+    // announced on the board as well, where the player is.
+    if (game_.result() != Result::None && message_->text() != game_.message()) {
+        announce(board_, game_.message());
+    }
     showText(message_, game_.message());
     showText(opponentLabel_, game_.opponentName());
     showText(userSigns_, game_.signs(Side::User));
@@ -101,6 +127,16 @@ void MainWindow::showGame() {
     passAction_->setEnabled(game_.passEnabled());
     newGameButton_->setEnabled(game_.newGameEnabled());
     newGameAction_->setEnabled(game_.newGameEnabled());
+}
+
+void MainWindow::showMarkDrawn(int x, int y, quint32 colour) {
+    const int column = x / game_.cellSize() + 1;
+    const int row = y / game_.cellSize() + 1;
+    tellCellChanged(board_, column, row);
+    // Only the opponent's newest mark is red.
+    if (colour == Game::kRed) {
+        announce(board_, tr("Opponent's move: column %1, row %2").arg(column).arg(row));
+    }
 }
 
 void MainWindow::showLogo(Game::Logo logo) {

@@ -76,6 +76,9 @@ private:
     // main_window.cpp: showing the game, and the game's commands
     void showGame();
     void showLogo(Game::Logo logo);
+    // A mark's last step, centre in twips: the cell's new name, and the
+    // opponent's move announced.
+    void showMarkDrawn(int x, int y, quint32 colour);
     void passCommand();
     void fastModeCommand();
     void aboutCommand();

@@ -9,6 +9,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <utility>
+
 #include "board_picture.h"
 #include "clip_control.h"
 #include "main_window.h"
@@ -150,6 +152,54 @@ void MainWindow::createControls() {
     QPalette colours = rule_->palette();
     colours.setColor(QPalette::Window, QColor(0, 0, 192));
     rule_->setPalette(colours);
+
+    // What a screen reader says of each control. Captioned labels and buttons
+    // are named by their captions, which Qt keeps current as they change (the
+    // turn message is heard that way); the others get a name here. The tool
+    // tips are the descriptions.
+    const std::pair<QWidget*, QString> names[] = {
+        {board_, tr("Board")},
+        {userSigns_, tr("Your Marks")},
+        {opponentSigns_, tr("Opponent Marks")},
+        {userTotal_, tr("Your total")},
+        {opponentTotal_, tr("Opponent's total")},
+        {logo_, tr("About me")},
+        {chatLine_, tr("Message")},
+        {transcript_, tr("Messages received")},
+        {lamp_, tr("Message lamp")},
+        {winFace_, tr("You WIN !!!")},
+        {lostFace_, tr("You Lost")},
+        {levelFace_, tr("Level")},
+    };
+    for (const auto& [widget, name] : names) {
+        widget->setAccessibleName(name);
+    }
+    const std::pair<QWidget*, QString> descriptions[] = {
+        {board_, tr("Nine columns by nine rows: arrow keys, Home and End move, Space or Enter "
+                    "places your mark")},
+        {userSigns_, tr("The marks of each of your awards")},
+        {opponentSigns_, tr("The marks of each of the opponent's awards")},
+        {userTotal_, tr("Your Marks")},
+        {opponentTotal_, tr("Opponent Marks")},
+        {userLabel_, tr("Your Marks")},
+        {opponentLabel_, tr("Opponent Marks")},
+        {newGameButton_, tr("Reset the Games")},
+        {connectButton_, tr("Toggle the Remote Connection")},
+        {status_, tr("Connection Status")},
+        {message_, tr("Games Message")},
+        {passButton_, tr("Let Computer play One step")},
+        {logo_, tr("Opens the about box")},
+        {chatLine_, tr("Send Message to Remote")},
+        {transcript_, tr("The messages of this connection")},
+        {chatLabel_, tr("Send Message to Remote")},
+        {lamp_, tr("Lights when a message arrives")},
+        {winFace_, tr("The game is over")},
+        {lostFace_, tr("The game is over")},
+        {levelFace_, tr("The game is over")},
+    };
+    for (const auto& [widget, description] : descriptions) {
+        widget->setAccessibleDescription(description);
+    }
 
     // Tab order as designed; labels, pictures and the clips take no focus.
     QWidget* order[] = {board_,         userSigns_,     opponentSigns_, userTotal_, opponentTotal_,

@@ -87,6 +87,13 @@ SplashScreen::SplashScreen(std::function<QWidget*()> mainWindow, QStringList cli
         control->installEventFilter(this);
     }
 
+    // The captions name the labels; the pictures and the clip are named here.
+    // Everything on the splash hands over to the main window when clicked.
+    maker->setAccessibleName(tr("The maker's logo"));
+    emblem->setAccessibleName(tr("The product emblem"));
+    logo_->setAccessibleName(tr("Logo animation"));
+    setAccessibleDescription(tr("Click to go on to the game"));
+
     timer_ = new QTimer(this);
     timer_->setObjectName("Timer1");
     timer_->setInterval(8000);
