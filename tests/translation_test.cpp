@@ -66,7 +66,10 @@ private slots:
                 source = xml.readElementText();
             } else if (xml.isStartElement() && xml.name() == u"translation") {
                 const QString kind = xml.attributes().value("type").toString();
-                if (!kind.isEmpty() || xml.readElementText().isEmpty()) {
+                // Plural forms are elements of their own, each checked as a whole.
+                const QString text =
+                    xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
+                if (!kind.isEmpty() || text.isEmpty()) {
                     untranslated << source + " " + kind;
                 }
             }

@@ -2,6 +2,36 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>AccessibleBoard</name>
+    <message>
+        <source>column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+</context>
+<context>
+    <name>AccessibleCell</name>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>yours</source>
+        <translation>deins</translation>
+    </message>
+    <message>
+        <source>opponent&apos;s</source>
+        <translation>des Gegners</translation>
+    </message>
+    <message>
+        <source>column %1, row %2, %3</source>
+        <translation>Spalte %1, Zeile %2, %3</translation>
+    </message>
+</context>
+<context>
     <name>velmora::AboutBox</name>
     <message>
         <source>About me</source>
@@ -22,6 +52,18 @@
     <message>
         <source>Version </source>
         <translation>Version </translation>
+    </message>
+    <message>
+        <source>The product emblem</source>
+        <translation>Das Emblem des Spiels</translation>
+    </message>
+    <message>
+        <source>Writes an e-mail to the author</source>
+        <translation>Schreibt dem Autor eine E-Mail</translation>
+    </message>
+    <message>
+        <source>Opens the author&apos;s web site</source>
+        <translation>Öffnet die Webseite des Autors</translation>
     </message>
 </context>
 <context>
@@ -257,12 +299,110 @@
         <source>IP Address</source>
         <translation>IP-Adresse</translation>
     </message>
+    <message numerus="yes">
+        <source>Your award: %n marks</source>
+        <translation>
+            <numerusform>Deine Wertung: %n Punkt</numerusform>
+            <numerusform>Deine Wertung: %n Punkte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Opponent&apos;s award: %n marks</source>
+        <translation>
+            <numerusform>Wertung des Gegners: %n Punkt</numerusform>
+            <numerusform>Wertung des Gegners: %n Punkte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Opponent&apos;s move: column %1, row %2</source>
+        <translation>Zug des Gegners: Spalte %1, Zeile %2</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Spielbrett</translation>
+    </message>
+    <message>
+        <source>Your total</source>
+        <translation>Deine Summe</translation>
+    </message>
+    <message>
+        <source>Opponent&apos;s total</source>
+        <translation>Summe des Gegners</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Nachricht</translation>
+    </message>
+    <message>
+        <source>Messages received</source>
+        <translation>Empfangene Nachrichten</translation>
+    </message>
+    <message>
+        <source>Message lamp</source>
+        <translation>Nachrichtenlampe</translation>
+    </message>
+    <message>
+        <source>You WIN !!!</source>
+        <translation>Gewonnen!!!</translation>
+    </message>
+    <message>
+        <source>You Lost</source>
+        <translation>Verloren</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Gleichstand</translation>
+    </message>
+    <message>
+        <source>Nine columns by nine rows: arrow keys, Home and End move, Space or Enter places your mark</source>
+        <translation>Neun Spalten mal neun Zeilen: Pfeiltasten, Pos1 und Ende bewegen, Leertaste oder Eingabe setzt deine Marke</translation>
+    </message>
+    <message>
+        <source>The marks of each of your awards</source>
+        <translation>Die Punkte jeder deiner Wertungen</translation>
+    </message>
+    <message>
+        <source>The marks of each of the opponent&apos;s awards</source>
+        <translation>Die Punkte jeder Wertung des Gegners</translation>
+    </message>
+    <message>
+        <source>Opens the about box</source>
+        <translation>Öffnet das Info-Fenster</translation>
+    </message>
+    <message>
+        <source>The messages of this connection</source>
+        <translation>Die Nachrichten dieser Verbindung</translation>
+    </message>
+    <message>
+        <source>Lights when a message arrives</source>
+        <translation>Leuchtet, wenn eine Nachricht ankommt</translation>
+    </message>
+    <message>
+        <source>The game is over</source>
+        <translation>Das Spiel ist aus</translation>
+    </message>
 </context>
 <context>
     <name>velmora::SplashScreen</name>
     <message>
         <source>Version  </source>
         <translation>Version  </translation>
+    </message>
+    <message>
+        <source>The maker&apos;s logo</source>
+        <translation>Das Logo des Herstellers</translation>
+    </message>
+    <message>
+        <source>The product emblem</source>
+        <translation>Das Emblem des Spiels</translation>
+    </message>
+    <message>
+        <source>Logo animation</source>
+        <translation>Logo-Animation</translation>
+    </message>
+    <message>
+        <source>Click to go on to the game</source>
+        <translation>Klicken, um zum Spiel zu gelangen</translation>
     </message>
 </context>
 </TS>
