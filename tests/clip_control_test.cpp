@@ -1,7 +1,6 @@
 #include "clip_control.h"
 
 #include <QRegularExpression>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -34,12 +33,6 @@ private slots:
         for (auto [at, isBackground] : {std::pair{5, true}, {53, true}, {8, false}, {50, false}}) {
             QCOMPARE(shown.pixelColor(at, at) == background, isBackground);
         }
-        QSignalSpy clicked(&clip, &ClipControl::clicked);
-        QTest::mouseClick(&clip, Qt::RightButton);
-        QTest::mouseClick(&clip, Qt::LeftButton);
-        QCOMPARE(clicked.count(), 1);
-        clip.setAutoPlay(true);
-        QVERIFY(clip.open(Resource("A_Logo.avi")) && clip.isPlaying());
     }
 
     void playRepeatsUntilStopOrForTheCountGiven() {

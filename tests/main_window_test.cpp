@@ -352,11 +352,8 @@ private slots:
         QVERIFY(about.isVisible());
         QCOMPARE(web->cursor().hotSpot(), QPoint(5, 0));
         QCOMPARE(about.findChild<QLabel*>("lblTitle")->cursor().shape(), Qt::ArrowCursor);
-        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
-            about.show();
-            QTest::keyClick(&about, key);
-            QVERIFY(!about.isVisible());
-        }
+        QTest::keyClick(&about, Qt::Key_Return);  // OK is the default button
+        QVERIFY(!about.isVisible());
     }
 };
 
