@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <initializer_list>
 #include <vector>
 
 // Builds small AVI files piece by piece, so a test can break exactly one
@@ -10,32 +11,32 @@ namespace avi {
 
 using Bytes = std::vector<uint8_t>;
 
-inline void Put32(Bytes& b, uint32_t v) {
-    for (int i = 0; i < 4; ++i) {
-        b.push_back(uint8_t(v >> (8 * i)));
+// Little-endian 32-bit words, or four-character codes when given text.
+inline void Put(Bytes& b, std::initializer_list<uint32_t> words) {
+    for (uint32_t word : words) {
+        for (int i = 0; i < 4; ++i) {
+            b.push_back(uint8_t(word >> (8 * i)));
+        }
     }
 }
-inline void PutId(Bytes& b, const char* id) {
+inline void Put(Bytes& b, const char* id) {
     b.insert(b.end(), id, id + 4);
-}
-inline void PutZeros(Bytes& b, int words) {
-    b.insert(b.end(), std::size_t(4 * words), 0);
 }
 
 inline Bytes Chunk(const char* id, const Bytes& body) {
     Bytes b;
-    PutId(b, id);
-    Put32(b, uint32_t(body.size()));
+    Put(b, id);
+    Put(b, {uint32_t(body.size())});
     b.insert(b.end(), body.begin(), body.end());
     if (body.size() % 2 != 0) {
-        b.push_back(0);
+        b.push_back(0);  // the pad byte
     }
     return b;
 }
 
 inline Bytes List(const char* type, const std::vector<Bytes>& children) {
     Bytes body;
-    PutId(body, type);
+    Put(body, type);
     for (const Bytes& child : children) {
         body.insert(body.end(), child.begin(), child.end());
     }
@@ -48,16 +49,13 @@ inline Bytes Riff(const std::vector<Bytes>& children) {
     return b;
 }
 
-// Twenty frames a second, so a clip timed by its stream differs from the
-// reader's default of ten.
+// Twenty frames a second (scale 1, rate 20), so a clip timed by its stream
+// differs from the reader's default of ten.
 inline Bytes StreamHeader(const char* type = "vids") {
     Bytes b;
-    PutId(b, type);
-    PutId(b, "DIB ");
-    PutZeros(b, 3);
-    Put32(b, 1);   // scale
-    Put32(b, 20);  // rate
-    PutZeros(b, 7);
+    Put(b, type);
+    Put(b, "DIB ");
+    Put(b, {0, 0, 0, 1, 20, 0, 0, 0, 0, 0, 0, 0});
     return Chunk("strh", b);
 }
 
@@ -72,16 +70,11 @@ struct Format {
 
 inline Bytes StreamFormat(const Format& f) {
     Bytes b;
-    Put32(b, 40);
-    Put32(b, uint32_t(f.width));
-    Put32(b, uint32_t(f.height));
-    Put32(b, 1u | uint32_t(f.bitCount) << 16);  // one plane
-    Put32(b, f.compression);
-    PutZeros(b, 3);
-    Put32(b, f.colorsUsed);
-    Put32(b, 0);
+    // Size, edges, one plane and the bits per pixel, compression, then the colour count.
+    Put(b, {40, uint32_t(f.width), uint32_t(f.height), 1u | uint32_t(f.bitCount) << 16,
+            f.compression, 0, 0, 0, f.colorsUsed, 0});
     for (uint32_t c : f.palette) {
-        Put32(b, c);  // stored blue, green, red, zero
+        Put(b, {c});  // stored blue, green, red, zero
     }
     return Chunk("strf", b);
 }
@@ -93,10 +86,7 @@ inline Bytes Stream(const Format& f, const char* type = "vids") {
 inline Bytes Header(const std::vector<Bytes>& streams, uint32_t microsecondsPerFrame = 100000,
                     uint32_t totalFrames = 1) {
     Bytes main;
-    Put32(main, microsecondsPerFrame);
-    PutZeros(main, 3);
-    Put32(main, totalFrames);
-    PutZeros(main, 9);
+    Put(main, {microsecondsPerFrame, 0, 0, 0, totalFrames, 0, 0, 0, 0, 0, 0, 0, 0, 0});
     std::vector<Bytes> children = {Chunk("avih", main)};
     children.insert(children.end(), streams.begin(), streams.end());
     return List("hdrl", children);
