@@ -38,9 +38,9 @@ int main(int argc, char** argv) {
         total.stalls += f.stalls;
         total.chatLines += f.chatLines;
         total.chatLinesNotWhole += f.chatLinesNotWhole;
-        total.network.writes += f.network.writes;
-        total.network.cutWrites += f.network.cutWrites;
-        total.network.gluedWrites += f.network.gluedWrites;
+        total.writes += f.writes;
+        total.cutWrites += f.cutWrites;
+        total.gluedWrites += f.gluedWrites;
         if (!run.failure.isEmpty()) {
             ++failures;
             std::printf("FAILED %s\n", qPrintable(run.failure));
@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
                 total.quietMoments, total.divergences, total.stalls, failures);
     std::printf("chat lines %ld, not kept whole by the protocol %ld\n", total.chatLines,
                 total.chatLinesNotWhole);
-    std::printf("writes %ld: cut %ld, glued to the one before %ld\n", total.network.writes,
-                total.network.cutWrites, total.network.gluedWrites);
+    std::printf("writes %ld: cut %ld, glued to the one before %ld\n", total.writes, total.cutWrites,
+                total.gluedWrites);
     return failures == 0 ? 0 : 1;
 }

@@ -4,7 +4,7 @@ namespace sim {
 
 void Clock::at(qint64 time, std::function<void()> event, bool system) {
     events_.emplace(std::make_pair(std::max(time, now_), order_++),
-                    Event{std::move(event), system});
+                    std::make_pair(std::move(event), system));
     systemEvents_ += system ? 1 : 0;
 }
 
@@ -12,40 +12,26 @@ bool Clock::step() {
     if (events_.empty()) {
         return false;
     }
-    auto first = events_.begin();
-    now_ = first->first.first;
-    Event event = std::move(first->second);
-    events_.erase(first);
-    systemEvents_ -= event.system ? 1 : 0;
-    event.run();
+    auto [when, event] = *events_.begin();
+    events_.erase(events_.begin());
+    now_ = when.first;
+    systemEvents_ -= event.second ? 1 : 0;
+    event.first();
     return true;
 }
 
-void ClockPause::start(std::function<void()> done) {
-    const std::uint64_t generation = ++generation_;
-    clock_.at(clock_.now() + velmora::TenMillisecondPause::kMilliseconds,
-              [this, generation, done = std::move(done)] {
-                  if (generation == generation_) {
-                      done();
-                  }
-              });
-}
-
-void ClockHold::start(int milliseconds, std::function<void()> done) {
-    const std::uint64_t generation = ++generation_;
-    clock_.at(clock_.now() + milliseconds, [this, generation, done = std::move(done)] {
+void ClockTimer::start(int milliseconds, std::function<void()> done) {
+    clock_.at(clock_.now() + milliseconds, [this, generation = ++generation_, done] {
         if (generation == generation_) {
             done();
         }
     });
 }
 
-// --- an endpoint
-
 void Endpoint::close() {
     if (link_ != 0) {
         // Also a call still going out: the other side may have taken it already.
-        network_.hangUp(*this, *peer(), link_);
+        network_.hangUp(network_.other(*this), link_);
     }
     link_ = 0;
     inbox_.clear();
@@ -60,161 +46,122 @@ void Endpoint::listen() {
 void Endpoint::connectTo(const QString& remoteHost, quint16 remotePort) {
     close();
     state_ = Connecting;
-    link_ = network_.newLink();
+    link_ = ++network_.lastLink_;
     network_.call(*this, remoteHost, remotePort);
 }
 
 void Endpoint::accept(int requestId) {
-    const Request request = requests_.take(requestId);
-    if (request.caller == nullptr) {
-        return;
-    }
+    const auto [caller, link] = requests_.take(requestId);
     state_ = Connected;
-    link_ = request.link;
-    Endpoint& caller = *request.caller;
-    const std::uint64_t link = request.link;
-    network_.carry(caller, link, network_.delay(), [&caller, link] {
-        caller.state_ = Connected;
-        emit caller.connected();
+    link_ = link;
+    network_.carry(*caller, link, [caller = caller] {
+        caller->state_ = Connected;
+        emit caller->connected();
     });
-    if (caller.link_ != link || caller.state_ != Connecting) {
-        network_.hangUp(caller, *this, link);  // the caller gave up meanwhile
+    if (caller->link_ != link) {
+        network_.hangUp(*this, link);  // the caller gave up meanwhile
     }
 }
 
 void Endpoint::sendData(std::string_view bytes) {
     if (state_ == Connected) {
-        network_.write(*this, *peer(), link_, QByteArray(bytes.data(), qsizetype(bytes.size())));
+        network_.write(network_.other(*this), link_,
+                       QByteArray(bytes.data(), qsizetype(bytes.size())));
     }
 }
 
 QByteArray Endpoint::takeData() {
-    const QByteArray taken = inbox_.left(kReadBufferBytes);
+    const QByteArray taken = inbox_.left(4096);
     inbox_.remove(0, taken.size());
     return taken;
-}
-
-Endpoint* Endpoint::peer() const {
-    return network_.other(*this);
 }
 
 void Endpoint::deliver(const QByteArray& bytes) {
     inbox_ += bytes;
     if (!arrivalRaised_) {
+        // Like a socket's readyRead, once the bytes of this moment are in.
         arrivalRaised_ = true;
-        // Like a socket's readyRead, from the event loop once the bytes are in.
         network_.clock_.at(network_.clock_.now(), [this, link = link_] { raiseArrival(link); });
     }
 }
 
 void Endpoint::raiseArrival(std::uint64_t link) {
     arrivalRaised_ = false;
-    if (link != link_ || inbox_.isEmpty()) {
-        return;
-    }
-    emit dataArrival();
-    if (link == link_ && !inbox_.isEmpty() && !arrivalRaised_) {
-        arrivalRaised_ = true;
-        network_.clock_.at(network_.clock_.now(), [this, link] { raiseArrival(link); });
-    }
-}
-
-// --- the network
-
-Endpoint* Network::other(const Endpoint& endpoint) const {
-    for (Endpoint* candidate : endpoints_) {
-        if (candidate != &endpoint) {
-            return candidate;
+    if (link == link_ && !inbox_.isEmpty()) {
+        emit dataArrival();
+        if (link == link_ && !inbox_.isEmpty()) {
+            deliver({});
         }
     }
-    return nullptr;
 }
 
-qint64 Network::delay() {
-    return chance(kMostDelay + 1);
+Endpoint& Network::other(const Endpoint& endpoint) const {
+    return *endpoints_[endpoints_[0] == &endpoint ? 1 : 0];
 }
 
 void Network::call(Endpoint& caller, const QString& address, quint16 port) {
-    Endpoint* target = nullptr;
-    for (Endpoint* candidate : endpoints_) {
-        if (candidate->address() == address) {
-            target = candidate;
-        }
-    }
-    const std::uint64_t link = caller.link_;
-    clock_.at(clock_.now() + delay(), [this, &caller, target, port, link] {
-        if (caller.link_ != link || caller.state_ != Endpoint::Connecting) {
+    Endpoint& target = other(caller);
+    clock_.at(clock_.now() + delay(), [this, &caller, &target, address, port, link = caller.link_] {
+        if (caller.link_ != link) {
             return;
         }
-        if (target == nullptr || target->state_ != Endpoint::Listening ||
-            target->localPort_ != port) {
-            // Refused: the answer comes back after another crossing of the network.
-            carry(caller, link, delay(), [&caller] {
+        if (target.address() != address || target.state_ != Endpoint::Listening ||
+            target.localPort_ != port) {
+            carry(caller, link, [&caller] {
                 caller.state_ = Endpoint::Error;
                 emit caller.error(10061, QStringLiteral("Connection is forcefully rejected"));
             });
             return;
         }
-        const int id = ++target->nextRequest_;
-        target->requests_.insert(id, {&caller, link});
-        target->state_ = Endpoint::Pending;
-        emit target->connectionRequest(id);
+        target.requests_.insert(++target.nextRequest_, {&caller, link});
+        target.state_ = Endpoint::Pending;
+        emit target.connectionRequest(target.nextRequest_);
     });
 }
 
-void Network::carry(Endpoint& to, std::uint64_t link, qint64 delay, std::function<void()> event) {
+void Network::carry(Endpoint& to, std::uint64_t link, std::function<void()> event) {
     Direction& direction = directions_[{&to, link}];
-    const qint64 time = std::max(clock_.now() + delay, direction.last + 1);
-    direction.last = time;
-    clock_.at(time, [&to, link, event = std::move(event)] {
+    direction.last = std::max(clock_.now() + delay(), direction.last + 1);
+    clock_.at(direction.last, [&to, link, event = std::move(event)] {
         if (to.link_ == link) {
             event();
         }
     });
 }
 
-void Network::write(Endpoint& from, Endpoint& to, std::uint64_t link, const QByteArray& bytes) {
-    Q_UNUSED(from);
-    ++figures_.writes;
+void Network::write(Endpoint& to, std::uint64_t link, const QByteArray& bytes) {
+    ++writes;
     Direction& direction = directions_[{&to, link}];
     const bool chat = bytes.startsWith('@');
-    // A chat line has no end: whatever is glued behind one is read as more of
-    // it by any reader, so the network here never glues a message to one.
+    // A chat line has no end: a message glued behind one is read as more of
+    // it by any reader of this protocol, so none is glued to one here.
     const bool glue =
         direction.last >= clock_.now() && (!direction.lastWasChat || chat) && chance(4) == 0;
-    qint64 time = glue ? direction.last : std::max(clock_.now() + delay(), direction.last + 1);
-    figures_.gluedWrites += glue ? 1 : 0;
+    gluedWrites += glue ? 1 : 0;
     direction.lastWasChat = chat;
-    // Cut into up to three pieces, each within 200 ms of the one before.
-    int pieces = bytes.size() > 1 && chance(4) == 0 ? 2 + chance(2) : 1;
-    pieces = std::min<int>(pieces, int(bytes.size()));
-    figures_.cutWrites += pieces > 1 ? 1 : 0;
-    qsizetype start = 0;
-    for (int piece = 0; piece < pieces; ++piece) {
-        const qsizetype left = bytes.size() - start;
-        const qsizetype size =
-            piece == pieces - 1 ? left : 1 + qsizetype(chance(int(left - (pieces - piece - 1))));
-        const QByteArray part = bytes.mid(start, size);
-        start += size;
-        if (piece > 0) {
-            time += chance(kMostPieceGap + 1);
-        }
+    qint64 time = glue ? direction.last : std::max(clock_.now() + delay(), direction.last + 1);
+    const int pieces =
+        std::min<int>(bytes.size() > 1 && chance(4) == 0 ? 2 + chance(2) : 1, int(bytes.size()));
+    cutWrites += pieces > 1 ? 1 : 0;
+    for (int piece = 0, start = 0; piece < pieces; ++piece) {
+        const int left = int(bytes.size()) - start;
+        const int size = piece == pieces - 1 ? left : 1 + chance(left - (pieces - piece - 1));
+        time += piece > 0 ? chance(kMostPieceGap + 1) : 0;
         direction.last = std::max(direction.last, time);
-        clock_.at(time, [this, &to, link, part] {
+        clock_.at(time, [this, &to, link, part = bytes.mid(start, size)] {
             if (to.link_ == link) {
                 if (trace) {
-                    trace(QStringLiteral("%1 gets %2")
-                              .arg(to.address(), QString::fromLatin1(part.left(12))));
+                    trace(to.address() + " gets " + QString::fromLatin1(part.left(12)));
                 }
                 to.deliver(part);
             }
         });
+        start += size;
     }
 }
 
-void Network::hangUp(Endpoint& from, Endpoint& to, std::uint64_t link) {
-    Q_UNUSED(from);
-    carry(to, link, delay(), [&to] {
+void Network::hangUp(Endpoint& to, std::uint64_t link) {
+    carry(to, link, [&to] {
         to.state_ = Endpoint::PeerClosing;
         emit to.closed();
     });

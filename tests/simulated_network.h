@@ -5,7 +5,6 @@
 #include <QString>
 
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <map>
 #include <random>
@@ -16,48 +15,34 @@
 #include "transport.h"
 
 // Two copies of the game in one process: a clock the simulation advances, the
-// timers of the game and the connection on that clock, and a network that
-// delays, cuts and glues bytes, all driven by one seeded random engine, so
-// that a seed replays a run exactly.
+// game's and the connection's timers on it, and a network that delays, cuts
+// and glues bytes, all drawn from one seeded engine, so a seed replays a run.
 namespace sim {
 
 // Events at simulated milliseconds, in time order, and in the order they were
-// set for the same moment. System events (the network, the timers) are told
-// apart from the users' actions: a quiet moment has none of the first kind.
+// set for the same moment. A quiet moment has no system event (network,
+// timers) waiting; the users' actions do not count.
 class Clock {
 public:
     qint64 now() const { return now_; }
     void at(qint64 time, std::function<void()> event, bool system = true);
-    // Runs the next event; false when there is none.
-    bool step();
+    bool step();  // runs the next event; false when there is none
     bool quiet() const { return systemEvents_ == 0; }
 
 private:
-    struct Event {
-        std::function<void()> run;
-        bool system;
-    };
-    std::map<std::pair<qint64, std::uint64_t>, Event> events_;
+    std::map<std::pair<qint64, std::uint64_t>, std::pair<std::function<void()>, bool>> events_;
     qint64 now_ = 0;
     std::uint64_t order_ = 0;
     int systemEvents_ = 0;
 };
 
-// Ten simulated milliseconds a pause.
-class ClockPause : public velmora::PauseTimer {
+// The pauses of the animations (ten milliseconds) and the connection's hold.
+class ClockTimer : public velmora::PauseTimer, public velmora::HoldTimer {
 public:
-    explicit ClockPause(Clock& clock) : clock_(clock) {}
-    void start(std::function<void()> done) override;
-    void cancel() override { ++generation_; }
-
-private:
-    Clock& clock_;
-    std::uint64_t generation_ = 0;
-};
-
-class ClockHold : public velmora::HoldTimer {
-public:
-    explicit ClockHold(Clock& clock) : clock_(clock) {}
+    explicit ClockTimer(Clock& clock) : clock_(clock) {}
+    void start(std::function<void()> done) override {
+        start(velmora::TenMillisecondPause::kMilliseconds, std::move(done));
+    }
     void start(int milliseconds, std::function<void()> done) override;
     void cancel() override { ++generation_; }
 
@@ -68,14 +53,12 @@ private:
 
 class Network;
 
-// One copy's end of the network: it listens on its address, calls the
-// other's, and reads what arrived a buffer's worth at a time.
+// One copy's end: it listens at its address, calls the other's, and reads
+// what came a buffer's worth at a time.
 class Endpoint : public velmora::Transport {
     Q_OBJECT
 
 public:
-    static constexpr int kReadBufferBytes = 4096;
-
     Endpoint(Network& network, QString address) : network_(network), address_(std::move(address)) {}
     const QString& address() const { return address_; }
 
@@ -93,11 +76,6 @@ public:
 
 private:
     friend class Network;
-    struct Request {
-        Endpoint* caller = nullptr;
-        std::uint64_t link = 0;
-    };
-    Endpoint* peer() const;
     void deliver(const QByteArray& bytes);
     void raiseArrival(std::uint64_t link);
 
@@ -105,23 +83,16 @@ private:
     QString address_;
     int state_ = Closed;
     quint16 localPort_ = 0;
-    // The connection or call this end holds; 0 for none.
-    std::uint64_t link_ = 0;
-    QHash<int, Request> requests_;
+    std::uint64_t link_ = 0;  // the connection or call this end holds; 0 for none
+    QHash<int, std::pair<Endpoint*, std::uint64_t>> requests_;  // caller and its link
     int nextRequest_ = 0;
     QByteArray inbox_;
     bool arrivalRaised_ = false;
 };
 
-// What the network did to the bytes, for the figures.
-struct NetworkFigures {
-    long writes = 0;
-    long cutWrites = 0;
-    long gluedWrites = 0;
-};
-
-// Two endpoints, each its own machine. Every crossing takes 0 to 300 ms; the
-// bytes of one direction keep their order.
+// Two endpoints, each its own machine. Every crossing takes 0 to 300 ms and
+// the bytes of a direction keep their order; a write may be cut into pieces
+// up to 200 ms apart, and glued to the one before it.
 class Network {
 public:
     static constexpr int kMostDelay = 300;
@@ -130,34 +101,33 @@ public:
     Network(Clock& clock, std::mt19937_64& random) : clock_(clock), random_(random) {}
     void add(Endpoint& endpoint) { endpoints_.push_back(&endpoint); }
     int chance(int below) { return int(random_() % std::uint64_t(below)); }
-    const NetworkFigures& figures() const { return figures_; }
-    // Told of every write and delivery, for the story of a failure.
+
+    long writes = 0;
+    long cutWrites = 0;
+    long gluedWrites = 0;
+    // Told of every delivery, for the story of a failure.
     std::function<void(const QString&)> trace;
 
 private:
     friend class Endpoint;
-    // A direction of a connection: the time of its last delivery keeps the
-    // bytes in order, and whether the last write was a chat line.
     struct Direction {
-        qint64 last = 0;
+        qint64 last = 0;  // the time of its last delivery
         bool lastWasChat = false;
     };
-    Endpoint* other(const Endpoint& endpoint) const;
-    qint64 delay();
+    Endpoint& other(const Endpoint& endpoint) const;
+    qint64 delay() { return chance(kMostDelay + 1); }
     void call(Endpoint& caller, const QString& address, quint16 port);
-    // Runs `event` on `to` after the network's delay, behind everything sent
-    // that way before, and only while the connection `link` still stands.
-    void carry(Endpoint& to, std::uint64_t link, qint64 delay, std::function<void()> event);
-    void write(Endpoint& from, Endpoint& to, std::uint64_t link, const QByteArray& bytes);
-    void hangUp(Endpoint& from, Endpoint& to, std::uint64_t link);
-    std::uint64_t newLink() { return ++lastLink_; }
+    // Runs `event` on `to` after a crossing, behind everything sent that way
+    // before, while the connection `link` still stands.
+    void carry(Endpoint& to, std::uint64_t link, std::function<void()> event);
+    void write(Endpoint& to, std::uint64_t link, const QByteArray& bytes);
+    void hangUp(Endpoint& to, std::uint64_t link);
 
     Clock& clock_;
     std::mt19937_64& random_;
     std::vector<Endpoint*> endpoints_;
     std::map<std::pair<Endpoint*, std::uint64_t>, Direction> directions_;
     std::uint64_t lastLink_ = 0;
-    NetworkFigures figures_;
 };
 
 }  // namespace sim

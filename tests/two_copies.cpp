@@ -1,5 +1,7 @@
 #include "two_copies.h"
 
+#include "simulated_network.h"
+
 #include <QStringList>
 
 #include <memory>
@@ -53,8 +55,8 @@ struct Copy {
     }
 
     Endpoint endpoint;
-    ClockPause pause;
-    ClockHold hold;
+    ClockTimer pause;
+    ClockTimer hold;
     EngineRandom random;
     Game game;
     Connection connection;
@@ -91,7 +93,9 @@ public:
                 checkQuietMoment();
             }
         }
-        figures_.network = network_.figures();
+        figures_.writes = network_.writes;
+        figures_.cutWrites = network_.cutWrites;
+        figures_.gluedWrites = network_.gluedWrites;
         figures_.connections = a_.connections;
         return {figures_, failure_};
     }
@@ -208,6 +212,27 @@ private:
         }
     }
 
+    // What one copy shows of its game, with the other copy's view of the
+    // same game read from its side: the two must be equal.
+    static QString view(const Game& game, bool mirrored) {
+        using Side = Game::Side;
+        const Side mine = mirrored ? Side::Opponent : Side::User;
+        const Side theirs = mirrored ? Side::User : Side::Opponent;
+        QString cells;
+        for (int column = 1; column <= velmora::kBoardCells; ++column) {
+            for (int row = 1; row <= velmora::kBoardCells; ++row) {
+                const std::optional<Side> owner = game.owner(column, row);
+                cells += !owner ? '.' : *owner == mine ? 'x' : 'o';
+            }
+        }
+        return QStringLiteral("%1 moves %2, totals %3:%4, ended %5")
+            .arg(cells)
+            .arg(game.moveCount())
+            .arg(game.total(mine))
+            .arg(game.total(theirs))
+            .arg(game.result() != Game::Result::None);
+    }
+
     void checkQuietMoment() {
         ++figures_.quietMoments;
         if (a_.inGame() != b_.inGame()) {
@@ -218,46 +243,13 @@ private:
         }
         checkChat(a_, b_);
         checkChat(b_, a_);
-        const Game& a = a_.game;
-        const Game& b = b_.game;
-        for (int column = 1; column <= velmora::kBoardCells; ++column) {
-            for (int row = 1; row <= velmora::kBoardCells; ++row) {
-                const bool filled = a.board()[column][row].cellState != 0;
-                if (filled != (b.board()[column][row].cellState != 0) ||
-                    (filled && a.owner(column, row) == b.owner(column, row))) {
-                    ++figures_.divergences;
-                    return fail(QStringLiteral("the boards differ at column %1, row %2")
-                                    .arg(column)
-                                    .arg(row));
-                }
-            }
-        }
-        if (a.moveCount() != b.moveCount() || a.moveCount() > velmora::kPlayingCells ||
-            a.total(Game::Side::User) != b.total(Game::Side::Opponent) ||
-            a.total(Game::Side::Opponent) != b.total(Game::Side::User)) {
+        if (view(a_.game, false) != view(b_.game, true)) {
             ++figures_.divergences;
-            return fail(QStringLiteral("move counts %1 and %2, totals %3:%4 and %5:%6")
-                            .arg(a.moveCount())
-                            .arg(b.moveCount())
-                            .arg(a.total(Game::Side::User))
-                            .arg(a.total(Game::Side::Opponent))
-                            .arg(b.total(Game::Side::User))
-                            .arg(b.total(Game::Side::Opponent)));
+            return fail(view(a_.game, false) + " / " + view(b_.game, true));
         }
-        const bool aEnded = a.result() != Game::Result::None;
-        if (aEnded != (b.result() != Game::Result::None)) {
-            ++figures_.divergences;
-            return fail(QStringLiteral("one game has ended, the other not"));
-        }
-        if (aEnded) {
-            if (!finishedCounted_) {
-                finishedCounted_ = true;
-                ++figures_.finishedGames;
-            }
-            return;
-        }
-        finishedCounted_ = false;
-        if (a_.mayMove() == b_.mayMove()) {
+        if (a_.game.result() != Game::Result::None) {
+            figures_.finishedGames += std::exchange(finishedCounted_, true) ? 0 : 1;
+        } else if (finishedCounted_ = false; a_.mayMove() == b_.mayMove()) {
             ++(a_.mayMove() ? figures_.divergences : figures_.stalls);
             return fail(a_.mayMove() ? QStringLiteral("both sides may move")
                                      : QStringLiteral("both sides wait"));

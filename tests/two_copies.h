@@ -4,12 +4,10 @@
 
 #include <cstdint>
 
-#include "simulated_network.h"
-
 // Two copies of the game playing each other on the simulated network, their
 // users clicking, starting new games, chatting, hanging up and calling again
-// at random moments. After every quiet moment (nothing on the network, no
-// timer running, nothing drawing) the two must agree.
+// at random moments. At every quiet moment (nothing on the network, no timer
+// running, nothing drawing) the two must agree.
 namespace sim {
 
 struct Figures {
@@ -18,19 +16,20 @@ struct Figures {
     long moves = 0;
     long connections = 0;
     long quietMoments = 0;
-    long divergences = 0;  // the two boards, totals or turns disagree
+    long divergences = 0;  // the boards, totals or turns disagree
     long stalls = 0;       // both sides wait, and nothing is on its way
     long chatLines = 0;
-    // Chat lines shown otherwise than sent, where the unframed protocol cannot
-    // tell: cut by the network with a pause, read in pieces, or glued to the next.
+    // Lines shown otherwise than sent where the unframed protocol cannot
+    // tell: cut by the network with a pause, read in pieces, glued together.
     long chatLinesNotWhole = 0;
-    NetworkFigures network;
+    long writes = 0;
+    long cutWrites = 0;
+    long gluedWrites = 0;
 };
 
 struct Run {
     Figures figures;
-    // Empty unless the two copies fell out of step: what, when, and the seed.
-    QString failure;
+    QString failure;  // empty, or what broke, when, the seed and the last events
 };
 
 // Plays until `games` remote games have been finished, or an invariant breaks.

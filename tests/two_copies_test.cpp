@@ -17,8 +17,8 @@ private slots:
         // abandoned games, and a network that cut and glued.
         QVERIFY(figures.connections > 10);
         QVERIFY(figures.games > figures.finishedGames);
-        QVERIFY(figures.network.cutWrites > 100);
-        QVERIFY(figures.network.gluedWrites > 100);
+        QVERIFY(figures.cutWrites > 100);
+        QVERIFY(figures.gluedWrites > 100);
         QVERIFY(figures.chatLinesNotWhole > 0);
         QVERIFY(figures.chatLinesNotWhole < figures.chatLines / 2);
     }
