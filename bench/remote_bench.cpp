@@ -62,7 +62,7 @@ struct Window {
     velmora::TimeSeededRandom random{clock};
     velmora::TenMillisecondPause pauses;
     NoLinks links;
-    velmora::MainWindow window{{dialogs, random, pauses, links}, {VELMORA_RESOURCES_DIR}};
+    velmora::MainWindow window{{dialogs, random, pauses, links}, {VELMORA_RESOURCES_DIR}, 0};
 
     explicit Window(int port) {
         window.show();

@@ -1,6 +1,8 @@
 // The main window: its wiring to the game, and what it shows of it.
 #include "main_window.h"
 
+#include <utility>
+
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
@@ -110,7 +112,8 @@ void MainWindow::showGame() {
     using Result = Game::Result;
     // The turn message is heard as the label's name changes; the result is
     // announced on the board as well, where the player is.
-    if (game_.result() != Result::None && message_->text() != game_.message()) {
+    if (std::exchange(shownResult_, game_.result()) != game_.result() &&
+        game_.result() != Result::None) {
         announce(board_, game_.message());
     }
     showText(message_, game_.message());

@@ -111,6 +111,8 @@ private:
     Game game_;
     Connection connection_;
     int windowHeightTwips_ = 0;
+    // The result the window shows, told to a screen reader once when it comes.
+    Game::Result shownResult_ = Game::Result::None;
     bool firstActivate_ = true;
     bool unloaded_ = false;
 
