@@ -2,8 +2,10 @@
 // meets (the texts, the button Enter presses, what Cancel gives) is checked here.
 #include <QApplication>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -80,6 +82,25 @@ private slots:
                                     Dialogs::Icon::Critical, Dialogs::Answer::Yes),
                  Dialogs::Answer::No);
         QCOMPARE(icon, QMessageBox::Critical);
+    }
+
+    // The box would wrap a line wider than half the screen; the program's lines stay whole.
+    void aLongLineIsShownOnOneLine() {
+        const QString line =
+            "When selected Fast-Mode, you would hard to watch how Opponent getting marks";
+        int width = 0;
+        int lines = 0;
+        whenOpen([&](QWidget* box) {
+            QTest::keyClick(box, Qt::Key_Return);
+            auto* label = box->findChild<QLabel*>("qt_msgbox_label");
+            width = label->fontMetrics().horizontalAdvance(line);
+            lines = label->height() / label->fontMetrics().lineSpacing();
+        });
+        QtDialogs().messageBox(line + "\r\n\r\n" + QString(28, ' ') + "Sure?", "Fast Mode",
+                               Dialogs::Buttons::YesNo, Dialogs::Icon::Question,
+                               Dialogs::Answer::Yes);
+        QVERIFY(width > QApplication::primaryScreen()->availableSize().width() / 2);
+        QCOMPARE(lines, 3);
     }
 
     void anInputBoxOffersItsDefaultAndCancelGivesNothing() {
