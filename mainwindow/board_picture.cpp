@@ -61,8 +61,17 @@ void BoardPicture::clearAt(qreal ratio) {
 void BoardPicture::line(double x1, double y1, double x2, double y2, quint32 colour) {
     {
         QPainter painter(&image_);
-        painter.setPen(QPen(fromBgr(colour), 1));
-        painter.drawLine(toPixels(x1, y1), toPixels(x2, y2));
+        const QPointF from = toPixels(x1, y1);
+        if (from == toPixels(x2, y2) && image_.devicePixelRatio() != 1) {
+            // The first step of a growing line has no length. Qt would draw it
+            // as a dash twice as long as the pen is wide, which the black line
+            // later drawn over it leaves showing; a dot of the pen's width is
+            // covered.
+            painter.fillRect(QRectF(from - QPointF(0.5, 0.5), QSizeF(1, 1)), fromBgr(colour));
+        } else {
+            painter.setPen(QPen(fromBgr(colour), 1));
+            painter.drawLine(from, toPixels(x2, y2));
+        }
     }
     updateTwips(QRectF(QPointF(std::min(x1, x2), std::min(y1, y2)),
                        QPointF(std::max(x1, x2), std::max(y1, y2))));
