@@ -32,6 +32,10 @@ void BoardPicture::setSizeTwips(int width, int height) {
     }
 }
 
+qreal BoardPicture::penPixels() const {
+    return std::max(1.0, std::round(image_.devicePixelRatio()));
+}
+
 QPointF BoardPicture::toPixels(double x, double y) const {
     return QPointF(x / kTwipsPerPixel, y / kTwipsPerPixel);
 }
@@ -67,9 +71,11 @@ void BoardPicture::line(double x1, double y1, double x2, double y2, quint32 colo
             // as a dash twice as long as the pen is wide, which the black line
             // later drawn over it leaves showing; a dot of the pen's width is
             // covered.
-            painter.fillRect(QRectF(from - QPointF(0.5, 0.5), QSizeF(1, 1)), fromBgr(colour));
+            const qreal side = penPixels() / image_.devicePixelRatio();
+            painter.fillRect(QRectF(from - QPointF(side, side) / 2, QSizeF(side, side)),
+                             fromBgr(colour));
         } else {
-            painter.setPen(QPen(fromBgr(colour), 1));
+            painter.setPen(QPen(fromBgr(colour), penPixels() / image_.devicePixelRatio()));
             painter.drawLine(from, toPixels(x2, y2));
         }
     }
@@ -85,8 +91,8 @@ const QVector<BoardPicture::OutlinePixel>& BoardPicture::outline(double cx, doub
     if (box == outlineBox_) {
         return outline_;  // a mark is drawn arc after arc on the same circle
     }
-    // The circle rasterised once, on its own, in the image's own pixels and
-    // one pixel of the layout wide, and read back pixel by pixel.
+    // The circle rasterised once, on its own, in the image's own pixels, and
+    // read back pixel by pixel.
     const int margin = int(std::ceil(2 * ratio));
     const QRect bounds = box.toAlignedRect().adjusted(-margin, -margin, margin, margin);
     QImage scratch(bounds.size(), QImage::Format_ARGB32_Premultiplied);
@@ -94,7 +100,7 @@ const QVector<BoardPicture::OutlinePixel>& BoardPicture::outline(double cx, doub
     {
         QPainter painter(&scratch);
         painter.translate(-bounds.topLeft());
-        painter.setPen(QPen(Qt::black, ratio));
+        painter.setPen(QPen(Qt::black, penPixels()));
         painter.drawEllipse(box);
     }
     // Each pixel with its angle from the middle, which every arc step reads.

@@ -54,13 +54,17 @@ protected:
 private:
     QPointF toPixels(double x, double y) const;
     void updateTwips(const QRectF& twipsBounds);
+    // Lines and outlines are about a pixel of the layout wide, in whole screen
+    // pixels: a line 1.5 screen pixels wide would come out 1 or 2 wide by
+    // where it falls.
+    qreal penPixels() const;
     // The window's own face colour, so that the board does not stand apart.
     QColor background() const;
     struct OutlinePixel {
         QPoint at;     // in device pixels of the image, always inside it
         double angle;  // radians counter-clockwise from 3 o'clock, 0 <= angle < 2 pi
     };
-    // The circle's outline, one pixel of the layout wide.
+    // The circle's outline, penPixels() wide.
     const QVector<OutlinePixel>& outline(double cx, double cy, double radius);
 
     QImage image_;
