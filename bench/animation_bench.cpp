@@ -1,10 +1,11 @@
 // Plays whole games against the computer in the real main window with every
 // animation on, paced by the real pause timer, and prints what the pauses
 // cost, with the clock of the day fixed at 03:00 and at 21:00:
-//   QT_QPA_PLATFORM=offscreen build/bench/animation_bench
+//   QT_QPA_PLATFORM=offscreen build/bench/animation_bench [--scale 2]
 // Figures: how long pauses last (minimum, median, 99th percentile,
 // maximum), and the wall and CPU time of the game with the share of one
-// core it used while animating.
+// core it used while animating. --scale sets QT_SCALE_FACTOR, so the board
+// is drawn and painted at that device pixel ratio, as on a scaled screen.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -12,6 +13,7 @@
 #include <sys/resource.h>
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 #include "day_clock.h"
@@ -102,7 +104,7 @@ void wholeGame(const char* when, double secondsSinceMidnight) {
     NoDialogs dialogs;
     NoLinks links;
     TimedPause pauses;
-    velmora::MainWindow window({dialogs, random, pauses, links}, {VELMORA_RESOURCES_DIR});
+    velmora::MainWindow window({dialogs, random, pauses, links}, {VELMORA_RESOURCES_DIR}, 0);
     window.show();
     velmora::Game& game = window.game();
     while (game.cellSize() == 0) {  // the first activation starts a game
@@ -138,17 +140,23 @@ void wholeGame(const char* when, double secondsSinceMidnight) {
         return;
     }
     std::printf(
-        "%s: %d user moves, %zu pauses: min %.2f ms, median %.2f ms, p99 %.2f ms, max %.2f ms; "
-        "wall %.2f s, CPU %.3f s in the program and %.3f s in the kernel = %.2f%% + %.2f%% of "
-        "one core\n",
-        when, clicks, ms.size(), ms.front(), ms[ms.size() / 2], ms[ms.size() * 99 / 100], ms.back(),
-        seconds, user, system, 100 * user / seconds, 100 * system / seconds);
+        "%s at ratio %.2f: %d user moves, %zu pauses: min %.2f ms, median %.2f ms, p99 %.2f ms, "
+        "max %.2f ms; wall %.2f s, CPU %.3f s in the program and %.3f s in the kernel = %.2f%% + "
+        "%.2f%% of one core\n",
+        when, window.devicePixelRatioF(), clicks, ms.size(), ms.front(), ms[ms.size() / 2],
+        ms[ms.size() * 99 / 100], ms.back(), seconds, user, system, 100 * user / seconds,
+        100 * system / seconds);
     window.hide();
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "--scale") == 0) {
+            qputenv("QT_SCALE_FACTOR", argv[i + 1]);  // read once, by QApplication
+        }
+    }
     QApplication app(argc, argv);
     wholeGame("03:00", 3 * 3600);
     wholeGame("21:00", 21 * 3600);

@@ -57,7 +57,7 @@ AboutBox::AboutBox(LinkOpener& links, QWidget* parent)
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     QLabel* icon = label(this, "picIcon", QString(), 240, 240, 480, 480);
-    icon->setPixmap(QPixmap::fromImage(emblemImage()));
+    icon->setPixmap(QPixmap::fromImage(emblemImage(icon->devicePixelRatioF())));
     icon->setFixedSize(32, 32);
     makeBlack(label(this, "lblDisclaimer", tr("If any comment, please feel free  E-Mail to me"),
                     240, 2040, 3615, 225));

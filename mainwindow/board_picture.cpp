@@ -10,12 +10,6 @@
 
 namespace velmora {
 
-namespace {
-
-const QColor kBackground(212, 208, 200);  // button face, as the box was created
-
-}  // namespace
-
 BoardPicture::BoardPicture(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_StaticContents);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -27,18 +21,23 @@ QColor BoardPicture::fromBgr(quint32 colour) {
     return QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
 }
 
+QColor BoardPicture::background() const {
+    return palette().color(QPalette::Window);
+}
+
 void BoardPicture::setSizeTwips(int width, int height) {
     const int w = int(std::lround(width / double(kTwipsPerPixel)));
     const int h = int(std::lround(height / double(kTwipsPerPixel)));
     setFixedSize(w, h);
-    QImage resized(std::max(1, w - 2 * kFramePixels), std::max(1, h - 2 * kFramePixels),
-                   QImage::Format_RGB32);
-    resized.fill(kBackground);
-    if (!image_.isNull()) {
-        QPainter(&resized).drawImage(0, 0, image_);
+    const QImage old = image_;
+    clearAt(old.isNull() ? devicePixelRatioF() : old.devicePixelRatio());
+    if (!old.isNull()) {
+        QPainter(&image_).drawImage(0, 0, old);
     }
-    image_ = resized;
-    update();
+}
+
+qreal BoardPicture::penPixels() const {
+    return std::max(1.0, std::round(image_.devicePixelRatio()));
 }
 
 QPointF BoardPicture::toPixels(double x, double y) const {
@@ -52,40 +51,75 @@ void BoardPicture::updateTwips(const QRectF& twipsBounds) {
 }
 
 void BoardPicture::clear() {
-    image_.fill(kBackground);
+    clearAt(devicePixelRatioF());
+}
+
+void BoardPicture::clearAt(qreal ratio) {
+    const QSize inside(std::max(1, width() - 2 * kFramePixels),
+                       std::max(1, height() - 2 * kFramePixels));
+    if (image_.devicePixelRatio() != ratio || image_.size() != (QSizeF(inside) * ratio).toSize()) {
+        image_ = QImage((QSizeF(inside) * ratio).toSize(), QImage::Format_RGB32);
+        image_.setDevicePixelRatio(ratio);
+        outlineBox_ = QRectF();
+    }
+    image_.fill(background());
     update();
 }
 
 void BoardPicture::line(double x1, double y1, double x2, double y2, quint32 colour) {
     {
         QPainter painter(&image_);
-        painter.setPen(QPen(fromBgr(colour), 1));
-        painter.drawLine(toPixels(x1, y1), toPixels(x2, y2));
+        const QPointF from = toPixels(x1, y1);
+        if (from == toPixels(x2, y2) && image_.devicePixelRatio() != 1) {
+            // The first step of a growing line has no length. Qt would draw it
+            // as a dash twice as long as the pen is wide, which the black line
+            // later drawn over it leaves showing; a dot of the pen's width is
+            // covered.
+            const qreal side = penPixels() / image_.devicePixelRatio();
+            painter.fillRect(QRectF(from - QPointF(side, side) / 2, QSizeF(side, side)),
+                             fromBgr(colour));
+        } else {
+            painter.setPen(QPen(fromBgr(colour), penPixels() / image_.devicePixelRatio()));
+            painter.drawLine(from, toPixels(x2, y2));
+        }
     }
     updateTwips(QRectF(QPointF(std::min(x1, x2), std::min(y1, y2)),
                        QPointF(std::max(x1, x2), std::max(y1, y2))));
 }
 
-const QVector<QPoint>& BoardPicture::outline(double cx, double cy, double radius) {
-    const QRectF box(toPixels(cx - radius, cy - radius), toPixels(cx + radius, cy + radius));
+const QVector<BoardPicture::OutlinePixel>& BoardPicture::outline(double cx, double cy,
+                                                                 double radius) {
+    const qreal ratio = image_.devicePixelRatio();
+    const QRectF box(toPixels(cx - radius, cy - radius) * ratio,
+                     toPixels(cx + radius, cy + radius) * ratio);
     if (box == outlineBox_) {
         return outline_;  // a mark is drawn arc after arc on the same circle
     }
-    // The circle rasterised once, on its own, and read back pixel by pixel.
-    const QRect bounds = box.toAlignedRect().adjusted(-2, -2, 2, 2);
+    // The circle rasterised once, on its own, in the image's own pixels, and
+    // read back pixel by pixel.
+    const int margin = int(std::ceil(2 * ratio));
+    const QRect bounds = box.toAlignedRect().adjusted(-margin, -margin, margin, margin);
     QImage scratch(bounds.size(), QImage::Format_ARGB32_Premultiplied);
     scratch.fill(Qt::transparent);
     {
         QPainter painter(&scratch);
         painter.translate(-bounds.topLeft());
-        painter.setPen(QPen(Qt::black, 1));
+        painter.setPen(QPen(Qt::black, penPixels()));
         painter.drawEllipse(box);
     }
+    // Each pixel with its angle from the middle, which every arc step reads.
+    const QPointF centre = toPixels(cx, cy) * ratio;
     outline_.clear();
     for (int y = 0; y < scratch.height(); ++y) {
         for (int x = 0; x < scratch.width(); ++x) {
-            if (qAlpha(scratch.pixel(x, y)) != 0) {
-                outline_.append(bounds.topLeft() + QPoint(x, y));
+            const QPoint pixel = bounds.topLeft() + QPoint(x, y);
+            if (qAlpha(scratch.pixel(x, y)) != 0 && image_.valid(pixel)) {
+                double angle =
+                    std::atan2(centre.y() - (pixel.y() + 0.5), (pixel.x() + 0.5) - centre.x());
+                if (angle < 0) {
+                    angle += 2 * M_PI;
+                }
+                outline_.append({pixel, angle});
             }
         }
     }
@@ -97,15 +131,10 @@ void BoardPicture::arc(double cx, double cy, double radius, double from, double 
                        quint32 colour) {
     // The pixels of the full circle that lie in the arc's sector: a later
     // circle of another colour covers them exactly.
-    const QPointF centre = toPixels(cx, cy);
     const QRgb rgb = fromBgr(colour).rgb();
-    for (const QPoint& pixel : outline(cx, cy, radius)) {
-        double angle = std::atan2(centre.y() - (pixel.y() + 0.5), (pixel.x() + 0.5) - centre.x());
-        if (angle < 0) {
-            angle += 2 * M_PI;
-        }
-        if (angle >= from && angle <= to && image_.valid(pixel)) {
-            image_.setPixel(pixel, rgb);
+    for (const OutlinePixel& pixel : outline(cx, cy, radius)) {
+        if (pixel.angle >= from && pixel.angle <= to) {
+            image_.setPixel(pixel.at, rgb);
         }
     }
     updateTwips(QRectF(cx - radius, cy - radius, 2 * radius, 2 * radius));
@@ -113,10 +142,8 @@ void BoardPicture::arc(double cx, double cy, double radius, double from, double 
 
 void BoardPicture::circle(double cx, double cy, double radius, quint32 colour) {
     const QRgb rgb = fromBgr(colour).rgb();
-    for (const QPoint& pixel : outline(cx, cy, radius)) {
-        if (image_.valid(pixel)) {
-            image_.setPixel(pixel, rgb);
-        }
+    for (const OutlinePixel& pixel : outline(cx, cy, radius)) {
+        image_.setPixel(pixel.at, rgb);
     }
     updateTwips(QRectF(cx - radius, cy - radius, 2 * radius, 2 * radius));
 }
@@ -215,15 +242,22 @@ void BoardPicture::focusInEvent(QFocusEvent* event) {
 
 void BoardPicture::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.drawImage(kFramePixels, kFramePixels, image_);
+    // Only the changed part of the picture is copied. An image made at
+    // another ratio than the screen's (the window moved screens mid-game)
+    // is scaled here until the next game starts a sharp one.
+    const QRect r = rect();
+    const QRect inside = r.adjusted(kFramePixels, kFramePixels, -kFramePixels, -kFramePixels);
+    const QRect target = event->rect() & inside;
+    const qreal ratio = image_.devicePixelRatio();
+    painter.drawImage(QRectF(target), image_,
+                      QRectF(QPointF(target.topLeft() - inside.topLeft()) * ratio,
+                             QSizeF(target.size()) * ratio));
     if (hasFocus() && focusSquareShown_ && cellTwips_ > 0) {
         // Over the image, never in it: moving on repaints what lay beneath.
         painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
         painter.drawRect(cellRect(focusCell_.x(), focusCell_.y()).adjusted(3, 3, -4, -4));
     }
-    const QRect r = rect();
-    if (r.adjusted(kFramePixels, kFramePixels, -kFramePixels, -kFramePixels)
-            .contains(event->rect())) {
+    if (inside.contains(event->rect())) {
         return;  // the frame is untouched
     }
     // The sunken frame, drawn over the edge of the picture.
@@ -236,7 +270,7 @@ void BoardPicture::paintEvent(QPaintEvent* event) {
     painter.setPen(Qt::white);
     painter.drawLine(r.bottomLeft(), r.bottomRight());
     painter.drawLine(r.topRight(), r.bottomRight());
-    painter.setPen(kBackground);
+    painter.setPen(background());
     painter.drawLine(r.bottomLeft() + QPoint(1, -1), r.bottomRight() + QPoint(-1, -1));
     painter.drawLine(r.topRight() + QPoint(-1, 1), r.bottomRight() + QPoint(-1, -1));
 }

@@ -10,10 +10,16 @@
 namespace velmora {
 
 // The board's drawing surface, `PicMain`. Everything is drawn in twips (15 to
-// a pixel) into one persistent image, which paintEvent only copies: what was
-// drawn survives covering, minimising and restoring, and nothing is ever
-// redrawn from the game state. The origin is the top-left corner inside the
-// sunken frame.
+// a pixel of the layout) into one persistent image, which paintEvent only
+// copies: what was drawn survives covering, minimising and restoring, and
+// nothing is ever redrawn from the game state. The origin is the top-left
+// corner inside the sunken frame.
+//
+// The image holds the screen's device pixels (devicePixelRatioF() of them to
+// a pixel of the layout), so marks and lines are as sharp as the text beside
+// them. Its ratio is taken when the picture is cleared, at every new game: a
+// mark drawn later must cover an earlier one's outline pixel for pixel, so
+// the ratio never changes under a game in progress.
 //
 // The board also takes the keyboard: a focus cell, shown as a dotted square
 // over the image (never in it) while the board has focus, moves with the
@@ -34,13 +40,17 @@ public:
 
     void setSizeTwips(int width, int height);
 
-    // Colours are 0x00BBGGRR, blue in the high byte.
+    // An empty picture at the screen's ratio, or at `ratio` device pixels to
+    // a pixel of the layout.
     void clear();
+    void clearAt(qreal ratio);
+    // Colours are 0x00BBGGRR, blue in the high byte.
     void line(double x1, double y1, double x2, double y2, quint32 colour);
     // The outline from angle `from` to `to`, radians counter-clockwise from 3 o'clock.
     void arc(double cx, double cy, double radius, double from, double to, quint32 colour);
     void circle(double cx, double cy, double radius, quint32 colour);
 
+    // In device pixels: image().devicePixelRatio() of them to a pixel of the layout.
     const QImage& image() const { return image_; }
 
     // The side of a cell in twips; while it is 0 there are no cells to play.
@@ -72,12 +82,22 @@ private:
     QPointF toPixels(double x, double y) const;
     void showFocusSquare();
     void updateTwips(const QRectF& twipsBounds);
-    // The pixels of the circle's 1-pixel outline, in image coordinates.
-    const QVector<QPoint>& outline(double cx, double cy, double radius);
+    // Lines and outlines are about a pixel of the layout wide, in whole screen
+    // pixels: a line 1.5 screen pixels wide would come out 1 or 2 wide by
+    // where it falls.
+    qreal penPixels() const;
+    // The window's own face colour, so that the board does not stand apart.
+    QColor background() const;
+    struct OutlinePixel {
+        QPoint at;     // in device pixels of the image, always inside it
+        double angle;  // radians counter-clockwise from 3 o'clock, 0 <= angle < 2 pi
+    };
+    // The circle's outline, penPixels() wide.
+    const QVector<OutlinePixel>& outline(double cx, double cy, double radius);
 
     QImage image_;
     QRectF outlineBox_;
-    QVector<QPoint> outline_;
+    QVector<OutlinePixel> outline_;
     int cellTwips_ = 0;
     QPoint focusCell_{(kCells + 1) / 2, (kCells + 1) / 2};
     bool focusSquareShown_ = false;

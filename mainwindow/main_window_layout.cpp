@@ -54,7 +54,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text, cons
 
 QLabel* picture(QWidget* parent, const char* name, Face face) {
     auto* picture = named(new QLabel(parent), name);
-    picture->setPixmap(QPixmap::fromImage(faceImage(face)));
+    picture->setPixmap(QPixmap::fromImage(faceImage(face, picture->devicePixelRatioF())));
     picture->setAlignment(Qt::AlignCenter);
     picture->setAttribute(Qt::WA_TranslucentBackground);
     placeInTwips(picture, 720, 960, 480, 480);

@@ -1,7 +1,10 @@
 #include "dialogs.h"
 
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
+
+#include <algorithm>
 
 namespace velmora {
 
@@ -10,7 +13,18 @@ Dialogs::Answer QtDialogs::messageBox(const QString& text, const QString& title,
     QMessageBox box(parent_);
     box.setWindowTitle(title);
     // The program's texts break lines with CR LF; the box wants LF alone.
-    box.setText(QString(text).replace("\r\n", "\n"));
+    const QString shown = QString(text).replace("\r\n", "\n");
+    box.setText(shown);
+    // The texts are laid out line by line, but the box wraps any text wider
+    // than half the screen or 500 pixels: a label as wide as its widest line
+    // keeps every line whole.
+    if (auto* label = box.findChild<QLabel*>("qt_msgbox_label")) {
+        int widest = 0;
+        for (const QString& line : shown.split('\n')) {
+            widest = std::max(widest, label->fontMetrics().horizontalAdvance(line));
+        }
+        label->setMinimumWidth(widest);
+    }
     switch (icon) {
         case Icon::None:
             box.setIcon(QMessageBox::NoIcon);

@@ -20,8 +20,11 @@ const QColor kCyan(0, 255, 255);
 const QColor kGrey(128, 128, 128);
 const QColor kSilver(192, 192, 192);
 
-QImage blank(int side) {
-    QImage image(side, side, QImage::Format_ARGB32);
+// `side` pixels of the layout square, `ratio` device pixels to each: a
+// painter on it draws in pixels of the layout.
+QImage blank(int side, qreal ratio = 1) {
+    QImage image(QSize(side, side) * ratio, QImage::Format_ARGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
     return image;
 }
@@ -53,8 +56,8 @@ QIcon mainWindowIcon() {
 namespace {
 
 // A round face with a black outline, two eyes and the mouth of `mood`.
-QImage drawFace(const QColor& skin, Face mood) {
-    QImage image = blank(32);
+QImage drawFace(const QColor& skin, Face mood, qreal ratio = 1) {
+    QImage image = blank(32, ratio);
     QPainter p(&image);
     p.setPen(QPen(kBlack, 2));
     p.setBrush(skin);
@@ -81,12 +84,12 @@ QImage drawFace(const QColor& skin, Face mood) {
 
 }  // namespace
 
-QImage faceImage(Face face) {
-    return drawFace(face == Face::Win ? kCyan : face == Face::Lost ? kGrey : kSilver, face);
+QImage faceImage(Face face, qreal ratio) {
+    return drawFace(face == Face::Win ? kCyan : face == Face::Lost ? kGrey : kSilver, face, ratio);
 }
 
-QImage emblemImage() {
-    QImage image = blank(32);
+QImage emblemImage(qreal ratio) {
+    QImage image = blank(32, ratio);
     QPainter p(&image);
     const QColor olive(128, 128, 0);
     p.setPen(QPen(kBlack, 1));
@@ -131,8 +134,9 @@ QImage aboutIconImage() {
     return image;
 }
 
-QImage makerLogoImage() {
-    QImage image(150, 33, QImage::Format_ARGB32);
+QImage makerLogoImage(qreal ratio) {
+    QImage image(QSize(150, 33) * ratio, QImage::Format_ARGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);

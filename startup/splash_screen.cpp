@@ -68,11 +68,11 @@ SplashScreen::SplashScreen(std::function<QWidget*()> mainWindow, QStringList cli
 
     auto* maker = new QLabel(this);
     maker->setObjectName("ImageKestrane");
-    maker->setPixmap(QPixmap::fromImage(makerLogoImage()));
+    maker->setPixmap(QPixmap::fromImage(makerLogoImage(maker->devicePixelRatioF())));
     placeInTwips(maker, 1480, 540, 2250, 495);
     auto* emblem = new QLabel(this);
     emblem->setObjectName("ImgCat");
-    emblem->setPixmap(QPixmap::fromImage(emblemImage()));
+    emblem->setPixmap(QPixmap::fromImage(emblemImage(emblem->devicePixelRatioF())));
     placeInTwips(emblem, 3480, 1920, 480, 480);
     // Created after the maker's logo: the animation covers the logo's left edge.
     logo_ = new ClipControl(this);

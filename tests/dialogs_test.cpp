@@ -2,6 +2,7 @@
 // button Enter presses, Escape's answer, CR LF as a line break, and an empty
 // text for Cancel. Every other test answers a stand-in.
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
@@ -69,6 +70,25 @@ private slots:
         QCOMPARE(dialogs.inputBox("Address?", "Remote IP", "10.0.0.1"), QString("192.168.1.7"));
         answerWhenOpen(Qt::Key_Escape, nullptr);
         QCOMPARE(dialogs.inputBox("Address?", "Remote IP", "10.0.0.1"), QString());
+    }
+
+    // Qt would wrap a line wider than half the screen; the program's lines stay whole.
+    void aLongLineIsShownOnOneLine() {
+        const QString line =
+            "When selected Fast-Mode, you would hard to watch how Opponent getting marks";
+        int lines = 0;
+        QTimer::singleShot(0, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            auto* label = box->findChild<QLabel*>("qt_msgbox_label");
+            QVERIFY(label->fontMetrics().horizontalAdvance(line) >
+                    QApplication::primaryScreen()->availableSize().width() / 2);
+            lines = label->height() / label->fontMetrics().lineSpacing();
+            QTest::keyClick(box->focusWidget(), Qt::Key_Return);
+        });
+        velmora::QtDialogs().messageBox(line + "\r\n\r\nSure?", "Fast Mode",
+                                        Dialogs::Buttons::YesNo, Dialogs::Icon::Question,
+                                        Dialogs::Answer::Yes);
+        QCOMPARE(lines, 3);
     }
 };
 

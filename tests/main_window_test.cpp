@@ -19,7 +19,7 @@ using velmora::Dialogs;
 
 namespace {
 
-const QColor kBackground(212, 208, 200);
+const QColor kBackground(239, 239, 239);  // the window's face colour in the tests' style
 const QColor kBlue(0, 0, 255);
 const QColor kRed(255, 0, 0);
 const QColor kBlack(0, 0, 0);

@@ -1,0 +1,80 @@
+// The board on a screen scaled by two (QT_SCALE_FACTOR=2 in tests/CMakeLists.txt).
+#include <QApplication>
+#include <QTest>
+
+#include <algorithm>
+#include <cmath>
+
+#include "board_picture.h"
+
+using velmora::BoardPicture;
+
+static const QRgb kRed = qRgb(255, 0, 0);
+static QVector<QPoint> pixelsOf(const BoardPicture& board, QRgb colour) {
+    QVector<QPoint> found;
+    const QImage& image = board.image();
+    for (int i = 0; i < image.width() * image.height(); ++i) {
+        if (image.pixel(i % image.width(), i / image.width()) == colour) {
+            found << QPoint(i % image.width(), i / image.width());
+        }
+    }
+    return found;
+}
+
+class BoardScaleTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aMarkAtRatioTwoIsACircleInHalfPixels_data() {
+        QTest::addColumn<QPointF>("middle");  // in twips
+        QTest::addColumn<double>("radius");
+        QTest::newRow("a mark in the corner cell") << QPointF(222, 222) << 88.8;
+        QTest::newRow("a wide circle off the grid") << QPointF(1000.5, 1333.3) << 600.0;
+    }
+    void aMarkAtRatioTwoIsACircleInHalfPixels() {
+        QFETCH(QPointF, middle);
+        QFETCH(double, radius);
+        QWidget window;
+        BoardPicture one;
+        auto* two = new BoardPicture(&window);
+        two->move(20, 20);
+        one.setSizeTwips(4020, 4020);
+        two->setSizeTwips(4020, 4020);
+        one.clearAt(1);
+        two->clear();  // at the screen's ratio
+        one.circle(middle.x(), middle.y(), radius, 0x0000FF);
+        two->arc(middle.x(), middle.y(), radius, 0, M_PI / 2, 0xFF0000);
+        const QVector<QPoint> quarter = pixelsOf(*two, qRgb(0, 0, 255));
+        two->circle(middle.x(), middle.y(), radius, 0x0000FF);  // covers the quarter exactly
+        QVERIFY(pixelsOf(*two, qRgb(0, 0, 255)).isEmpty());
+        const QVector<QPoint> coarse = pixelsOf(one, kRed);
+        const QVector<QPoint> fine = pixelsOf(*two, kRed);
+        // The quarter lies above and right of the middle, 7.5 twips a screen pixel.
+        QVERIFY(quarter.size() > fine.size() / 5);
+        for (const QPoint& p : quarter) {
+            QVERIFY(p.x() + 1 >= middle.x() / 7.5 && p.y() <= middle.y() / 7.5);
+        }
+        // One pixel of the layout wide, four screen pixels to each 1x one, and at
+        // half pixels: a doubled 1x ring would fill every 2 x 2 block whole.
+        QVERIFY(fine.size() > 3 * coarse.size() && fine.size() < 5 * coarse.size());
+        const auto halves = std::count_if(fine.begin(), fine.end(), [&](const QPoint& p) {
+            return two->image().pixel(p.x() ^ 1, p.y()) != kRed;
+        });
+        QVERIFY(halves > fine.size() / 8);
+        // A growing line's first step, of no length, is hidden by the black line.
+        two->line(middle.x(), middle.y(), middle.x(), middle.y(), 0xFFFFFF);
+        two->line(middle.x(), middle.y(), middle.x() + 444, middle.y(), 0);
+        QVERIFY(pixelsOf(*two, qRgb(255, 255, 255)).isEmpty());
+        // Shown pixel for pixel inside the frame, on the window's own colour.
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QImage shown = window.grab().toImage();
+        QCOMPARE(two->image().pixel(0, 0), shown.pixel(10, 10));
+        const QPoint inside = 2 * (two->pos() + QPoint(1, 1) * BoardPicture::kFramePixels);
+        QCOMPARE(shown.copy(QRect(inside, two->image().size())),
+                 two->image().convertToFormat(shown.format()));
+    }
+};
+
+QTEST_MAIN(BoardScaleTest)
+#include "board_scale_test.moc"
