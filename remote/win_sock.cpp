@@ -20,19 +20,22 @@ struct ErrorText {
 ErrorText describe(QAbstractSocket::SocketError error) {
     switch (error) {
         case QAbstractSocket::ConnectionRefusedError:
-            return {10061, "Connection is forcefully rejected"};
+            return {10061,
+                    QT_TRANSLATE_NOOP("velmora::WinSock", "Connection is forcefully rejected")};
         case QAbstractSocket::HostNotFoundError:
-            return {11001, "Host not found"};
+            return {11001, QT_TRANSLATE_NOOP("velmora::WinSock", "Host not found")};
         case QAbstractSocket::SocketTimeoutError:
-            return {10060, "Connection timed out"};
+            return {10060, QT_TRANSLATE_NOOP("velmora::WinSock", "Connection timed out")};
         case QAbstractSocket::NetworkError:
-            return {10051, "Network is unreachable"};
+            return {10051, QT_TRANSLATE_NOOP("velmora::WinSock", "Network is unreachable")};
         case QAbstractSocket::SocketAccessError:
-            return {10013, "Permission denied"};
+            return {10013, QT_TRANSLATE_NOOP("velmora::WinSock", "Permission denied")};
         case QAbstractSocket::AddressInUseError:
-            return {10048, "Address in use"};
+            return {10048, QT_TRANSLATE_NOOP("velmora::WinSock", "Address in use")};
         default:
-            return {10053, "Connection is aborted due to timeout or other failure"};
+            return {10053,
+                    QT_TRANSLATE_NOOP("velmora::WinSock",
+                                      "Connection is aborted due to timeout or other failure")};
     }
 }
 
@@ -195,7 +198,7 @@ void WinSock::onSocketError() {
     }
     const ErrorText text = describe(connection_->error());
     errorNumber_ = text.number;
-    errorDescription_ = QString::fromLatin1(text.description);
+    errorDescription_ = tr(text.description);
     state_ = Error;
     post(&WinSock::deliverError);
 }

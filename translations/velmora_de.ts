@@ -405,4 +405,35 @@
         <translation>Klicken, um zum Spiel zu gelangen</translation>
     </message>
 </context>
+<context>
+    <name>velmora::WinSock</name>
+    <message>
+        <source>Connection is forcefully rejected</source>
+        <translation>Die Verbindung wurde abgelehnt</translation>
+    </message>
+    <message>
+        <source>Host not found</source>
+        <translation>Rechner nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Connection timed out</source>
+        <translation>Zeitüberschreitung der Verbindung</translation>
+    </message>
+    <message>
+        <source>Network is unreachable</source>
+        <translation>Netzwerk nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>Address in use</source>
+        <translation>Adresse wird schon verwendet</translation>
+    </message>
+    <message>
+        <source>Connection is aborted due to timeout or other failure</source>
+        <translation>Die Verbindung wurde wegen Zeitüberschreitung oder eines anderen Fehlers abgebrochen</translation>
+    </message>
+</context>
 </TS>
