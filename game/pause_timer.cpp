@@ -2,12 +2,11 @@
 
 namespace velmora {
 
-TenMillisecondPause::TenMillisecondPause() {
+SingleShot::SingleShot(Qt::TimerType type) {
     timer_.setSingleShot(true);
-    timer_.setTimerType(Qt::PreciseTimer);
-    timer_.setInterval(kMilliseconds);
+    timer_.setTimerType(type);
     QObject::connect(&timer_, &QTimer::timeout, [this] {
-        // `done` may start the next pause, which sets a new done_.
+        // `done` may start the next one, which sets a new done_.
         std::function<void()> done = std::move(done_);
         done_ = nullptr;
         if (done) {
@@ -16,12 +15,12 @@ TenMillisecondPause::TenMillisecondPause() {
     });
 }
 
-void TenMillisecondPause::start(std::function<void()> done) {
+void SingleShot::start(int milliseconds, std::function<void()> done) {
     done_ = std::move(done);
-    timer_.start();
+    timer_.start(milliseconds);
 }
 
-void TenMillisecondPause::cancel() {
+void SingleShot::cancel() {
     timer_.stop();
     done_ = nullptr;
 }

@@ -18,18 +18,29 @@ public:
     virtual void cancel() = 0;
 };
 
+// A QTimer that calls `done` once, from the event loop; a start while one
+// runs replaces it, and cancel() stops it without the call.
+class SingleShot {
+public:
+    explicit SingleShot(Qt::TimerType type = Qt::CoarseTimer);
+    void start(int milliseconds, std::function<void()> done);
+    void cancel();
+
+private:
+    QTimer timer_;
+    std::function<void()> done_;
+};
+
 // Ten milliseconds on the monotonic clock, whatever the time of day.
 class TenMillisecondPause : public PauseTimer {
 public:
     static constexpr int kMilliseconds = 10;
 
-    TenMillisecondPause();
-    void start(std::function<void()> done) override;
-    void cancel() override;
+    void start(std::function<void()> done) override { shot_.start(kMilliseconds, std::move(done)); }
+    void cancel() override { shot_.cancel(); }
 
 private:
-    QTimer timer_;
-    std::function<void()> done_;
+    SingleShot shot_{Qt::PreciseTimer};
 };
 
 }  // namespace velmora

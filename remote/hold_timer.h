@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QTimer>
-
 #include <functional>
+
+#include "pause_timer.h"
 
 namespace velmora {
 
@@ -21,13 +21,13 @@ public:
 
 class QtHoldTimer : public HoldTimer {
 public:
-    QtHoldTimer();
-    void start(int milliseconds, std::function<void()> done) override;
-    void cancel() override;
+    void start(int milliseconds, std::function<void()> done) override {
+        shot_.start(milliseconds, std::move(done));
+    }
+    void cancel() override { shot_.cancel(); }
 
 private:
-    QTimer timer_;
-    std::function<void()> done_;
+    SingleShot shot_;
 };
 
 }  // namespace velmora
