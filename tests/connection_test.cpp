@@ -264,6 +264,16 @@ private slots:
         QCOMPARE(rig.game.moveCount(), moves);
     }
 
+    // A new connection is read afresh: nothing of the last one's chat goes on.
+    void aNewConnectionIsReadAfresh() {
+        Rig rig;
+        rig.arrive("@hi");
+        rig.connection.hangUpAndListen();
+        emit rig.transport.connectionRequest(4);
+        rig.arrive("xyz");
+        QCOMPARE(rig.lines(), QStringList({"hi", "yz"}));
+    }
+
     // The start of a message that never completes is read as it stands, a
     // quarter of a second on; a "FINISH" that comes while the scoring move
     // still draws is kept for after it.
