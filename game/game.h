@@ -65,7 +65,7 @@ public:
 // Signals: boardCleared, then lineDrawn, arcDrawn and circleDrawn as the
 // drawing plays; logoChanged whenever the waiting display starts, stops or
 // hides; changed whenever a text, a total, the result or a command's state
-// changes. Moves and "FINISH" go to the Peer while it is connected.
+// changes. Moves, "RESET" and "FINISH" go to the Peer while it is connected.
 //
 // Inputs and their answers while a move is drawing:
 //   press (board)            ignored, as at any time the user may not move
@@ -75,7 +75,9 @@ public:
 //   receiveMove, receiveFinish, remotePlayEnded
 //                            held, and handled in order once the drawing has
 //                            finished
-//   receiveReset             as newGame
+//   receiveReset, awaitFirstMove
+//                            as newGame (a "RESET" that crossed the
+//                            answerer's own changes nothing)
 //   stop                     nothing more is drawn or answered
 // Close, Exit, About and the chat belong to the windows and work at any time.
 class Game : public QObject {
