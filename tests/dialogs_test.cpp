@@ -4,10 +4,13 @@
 #include <QTest>
 #include <QTimer>
 
+#include <tuple>
+
 #include "dialogs.h"
 
 using velmora::Dialogs;
 using Answer = Dialogs::Answer;
+using Icon = Dialogs::Icon;
 
 class DialogsTest : public QObject {
     Q_OBJECT
@@ -19,26 +22,29 @@ private slots:
             QTimer::singleShot(0, this, [this, key] {
                 QWidget* box = QApplication::activeModalWidget();
                 QVERIFY(box != nullptr);
-                shown_ = box->property("text").toString();
+                shown_ = box->property("text").toString() + " icon " +
+                         QString::number(box->property("icon").toInt());
                 QTest::keyClick(box->focusWidget(), key);
             });
         };
         velmora::QtDialogs dialogs;
         const QString answers[] = {"Ok ", "Yes ", "No "};
         QStringList seen;
-        for (auto [first, key] : {std::pair{Answer::Yes, Qt::Key_Return},
-                                  {Answer::No, Qt::Key_Return},
-                                  {Answer::Yes, Qt::Key_Escape}}) {
+        for (auto [first, key, icon] : {std::tuple{Answer::Yes, Qt::Key_Return, Icon::Question},
+                                        {Answer::No, Qt::Key_Return, Icon::None},
+                                        {Answer::Yes, Qt::Key_Escape, Icon::Critical}}) {
             pressWhenOpen(key);
-            const Answer answer = dialogs.messageBox("1\r\n2", "", Dialogs::Buttons::YesNo,
-                                                     Dialogs::Icon::Question, first);
+            const Answer answer =
+                dialogs.messageBox("1\r\n2", "", Dialogs::Buttons::YesNo, icon, first);
             seen << answers[int(answer)] + shown_;
         }
         for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
             pressWhenOpen(key);
             seen << dialogs.inputBox("Address?", "Remote IP", "10.0.0.1");
         }
-        QCOMPARE(seen, QStringList({"Yes 1\n2", "No 1\n2", "No 1\n2", "10.0.0.1", ""}));
+        // Icons as Qt numbers them: 4 a question, 0 none, 3 critical.
+        QCOMPARE(seen, QStringList({"Yes 1\n2 icon 4", "No 1\n2 icon 0", "No 1\n2 icon 3",
+                                    "10.0.0.1", ""}));
     }
 
     // Qt would wrap a line wider than half the screen; the program's lines stay whole.
