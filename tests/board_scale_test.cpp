@@ -65,6 +65,13 @@ private slots:
         two->line(middle.x(), middle.y(), middle.x(), middle.y(), 0xFFFFFF);
         two->line(middle.x(), middle.y(), middle.x() + 444, middle.y(), 0);
         QVERIFY(pixelsOf(*two, qRgb(255, 255, 255)).isEmpty());
+        // A pixel of the layout wide, in the screen's pixels: two of them.
+        const int column = int((middle.x() + 333) * 2 / 15);
+        int thick = 0;
+        for (int y = int(middle.y() * 2 / 15) - 8; y <= int(middle.y() * 2 / 15) + 8; ++y) {
+            thick += two->image().pixel(column, y) == qRgb(0, 0, 0);
+        }
+        QCOMPARE(thick, 2);
         // Shown pixel for pixel inside the frame, on the window's own colour.
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
