@@ -54,6 +54,20 @@ private slots:
         // Title, size, Pass (hidden by every new game), tool tips, menus, pictures (the
         // icon's red 8 and blue 1 on yellow, the rule over the chat, the faces' skins),
         // the board in a sunken frame, and its grid, on the cells' boundaries.
+        // Where every control stands, in pixels of the layout (15 twips each).
+        QStringList places;
+        for (const char* name :
+             {"PicMain", "cmcReset", "AniLogo", "lblMessage", "cmcPass", "lblStatus", "cmcConnect",
+              "lblUser", "txtUserTot", "txtUserSig", "lblOtherSide", "txtComTot", "txtComSig",
+              "Line1", "lblChat", "txtTX", "txtRX", "AniLight"}) {
+            const QRect r = rig.find(name)->geometry();
+            places << QString("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+        }
+        QCOMPARE(places.join(" "),
+                 QString("136,8 267x267 8,16 113x25 40,56 49x49 8,120 113x33 8,152 113x25 "
+                         "8,208 113x25 8,232 113x25 0,288 57x17 64,288 57x19 128,288 273x19 "
+                         "0,312 57x17 64,312 57x19 128,312 273x19 0,336 409x3 0,344 57x17 "
+                         "64,344 337x19 64,368 337x51 16,376 41x41"));
         QStringList seen{rig.window->windowTitle(),
                          rig.window->minimumSize() == rig.window->maximumSize() ? "fixed" : "",
                          rig.find("cmcPass")->property("text").toString() +
