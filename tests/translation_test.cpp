@@ -12,12 +12,13 @@ class TranslationTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // A text of the game's, of the main window's, of the about box's, and Qt's own Yes.
+    // A text of the game's, of the main window's, of the about box's, Qt's own
+    // Yes, and a cell's name as a screen reader says it (Qt has French).
     void theLocaleChoosesTheTexts_data() {
         QTest::addColumn<QString>("shown");  // in the locale the row is named after
-        QTest::newRow("fr_FR") << "Your Turn|&New Game|About me|&Yes";  // Qt has French
-        QTest::newRow("de_DE") << "Dein Zug|&Neues Spiel|Über mich|&Ja";
-        QTest::newRow("de_AT") << "Dein Zug|&Neues Spiel|Über mich|&Ja";
+        QTest::newRow("fr_FR") << "Your Turn|&New Game|About me|&Yes|column 3, row 5, -";
+        QTest::newRow("de_DE") << "Dein Zug|&Neues Spiel|Über mich|&Ja|Spalte 3, Zeile 5, -";
+        QTest::newRow("de_AT") << "Dein Zug|&Neues Spiel|Über mich|&Ja|Spalte 3, Zeile 5, -";
     }
     void theLocaleChoosesTheTexts() {
         QFETCH(QString, shown);
@@ -28,10 +29,14 @@ private slots:
                  !shown.startsWith("Your Turn"));
         WindowRig rig(false);
         velmora::AboutBox about(rig.links);
-        QCOMPARE(QStringList({rig.text("lblMessage"), rig.find<QPushButton>("cmcReset")->text(),
-                              about.windowTitle(),
-                              QCoreApplication::translate("QPlatformTheme", "&Yes")}),
-                 shown.split('|'));
+        QCOMPARE(
+            QStringList({rig.text("lblMessage"), rig.find<QPushButton>("cmcReset")->text(),
+                         about.windowTitle(), QCoreApplication::translate("QPlatformTheme", "&Yes"),
+                         QCoreApplication::translate("AccessibleCell", "column %1, row %2, %3")
+                             .arg(3)
+                             .arg(5)
+                             .arg("-")}),
+            shown.split('|'));
     }
 
     // lupdate brings a copy up to date with the sources: a text added since is
