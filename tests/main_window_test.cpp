@@ -68,6 +68,15 @@ private slots:
                          "8,208 113x25 8,232 113x25 0,288 57x17 64,288 57x19 128,288 273x19 "
                          "0,312 57x17 64,312 57x19 128,312 273x19 0,336 409x3 0,344 57x17 "
                          "64,344 337x19 64,368 337x51 16,376 41x41"));
+        // The tab order, from the board on.
+        QStringList tabs;
+        for (QWidget* w = rig.find("PicMain"); tabs.size() < 10; w = w->nextInFocusChain()) {
+            if (w->focusPolicy() & Qt::TabFocus) {
+                tabs << w->objectName();
+            }
+        }
+        QCOMPARE(tabs.join(' '), QString("PicMain txtUserSig txtComSig txtUserTot txtComTot "
+                                         "cmcReset cmcConnect cmcPass txtTX txtRX"));
         QStringList seen{rig.window->windowTitle(),
                          rig.window->minimumSize() == rig.window->maximumSize() ? "fixed" : "",
                          rig.find("cmcPass")->property("text").toString() +
