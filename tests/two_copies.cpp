@@ -92,6 +92,9 @@ public:
             if (clock_.quiet()) {
                 checkQuietMoment();
             }
+            if (clock_.now() - lastFinish_ > kLongestGame) {
+                fail(QStringLiteral("no game played to its end for six hours"));
+            }
         }
         figures_.writes = network_.writes;
         figures_.cutWrites = network_.cutWrites;
@@ -248,7 +251,10 @@ private:
             return fail(view(a_.game, false) + " / " + view(b_.game, true));
         }
         if (a_.game.result() != Game::Result::None) {
-            figures_.finishedGames += std::exchange(finishedCounted_, true) ? 0 : 1;
+            if (!std::exchange(finishedCounted_, true)) {
+                ++figures_.finishedGames;
+                lastFinish_ = clock_.now();
+            }
         } else if (finishedCounted_ = false; a_.mayMove() == b_.mayMove()) {
             ++(a_.mayMove() ? figures_.divergences : figures_.stalls);
             return fail(a_.mayMove() ? QStringLiteral("both sides may move")
@@ -293,6 +299,9 @@ private:
     QString failure_;
     QStringList story_;
     bool finishedCounted_ = false;
+    // Long past any game's length, hang-ups and all: the copies are stuck.
+    static constexpr qint64 kLongestGame = 6 * 3600 * 1000;
+    qint64 lastFinish_ = 0;
 };
 
 }  // namespace
