@@ -4,7 +4,7 @@ execute_process(COMMAND ${GENERATOR} ${WORK} RESULT_VARIABLE failed)
 if(failed)
     message(FATAL_ERROR "make_clips failed")
 endif()
-foreach(clip A_Logo.avi Yellow.avi)
+foreach(clip A_Logo.avi Yellow.avi A_Logo@2x.avi Yellow@2x.avi)
     execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${WORK}/${clip} ${RESOURCES}/${clip}
                     RESULT_VARIABLE differs)
     if(differs)
