@@ -72,8 +72,20 @@ bool ClipControl::open(const QString& path) {
 }
 
 bool ClipControl::openFromFolders(const QStringList& folders, const QString& fileName) {
+    // On a screen of more than one device pixel to a layout pixel, the clip
+    // drawn at twice the resolution beside the named one ("A_Logo@2x.avi", as
+    // Qt names its pictures) shows the same picture in the same place, in the
+    // screen's finer pixels. Without one, the named clip is scaled up.
+    QString finer = fileName;
+    finer.insert(fileName.contains('.') ? fileName.lastIndexOf('.') : fileName.size(), "@2x");
     QString firstError;
     for (const QString& folder : folders) {
+        if (devicePixelRatioF() > 1 && open(folder + "/" + finer)) {
+            for (QImage& frame : frames_) {
+                frame.setDevicePixelRatio(2);
+            }
+            return true;
+        }
         if (open(folder + "/" + fileName)) {
             return true;
         }
@@ -122,10 +134,13 @@ void ClipControl::paintEvent(QPaintEvent*) {
         return;
     }
     const QImage& frame = frames_.at(current_);
-    // A clip larger than the control is shrunk to fit, never cut.
-    QSize size = frame.size();
+    // A clip larger than the control is shrunk to fit, never cut; it, and a
+    // finer clip on a screen of a ratio other than its own, are scaled smoothly.
+    QSize size = frame.deviceIndependentSize().toSize();
     if (size.width() > width() || size.height() > height()) {
         size.scale(this->size(), Qt::KeepAspectRatio);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    } else if (frame.devicePixelRatio() > 1 && frame.devicePixelRatio() != devicePixelRatioF()) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
     }
     const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);

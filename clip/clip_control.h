@@ -25,9 +25,10 @@ public:
     // control is left empty and lastError() says why.
     bool open(const QString& path);
     QString lastError() const { return lastError_; }
-    // Opens `fileName` from the first of `folders` that holds it. The program
-    // plays on without a clip, so a failure only writes one line naming the
-    // file to stderr.
+    // Opens `fileName` from the first of `folders` that holds it, or its
+    // "@2x" twin beside it when the control's device pixel ratio is above 1.
+    // The program plays on without a clip, so a failure only writes one line
+    // naming the file to stderr.
     bool openFromFolders(const QStringList& folders, const QString& fileName);
 
     // From the first picture, repeating until stop().
@@ -51,7 +52,7 @@ protected:
 private:
     void advance();
 
-    QVector<QImage> frames_;
+    QVector<QImage> frames_;  // of device pixel ratio 2 when opened from a "@2x" clip
     QTimer timer_;
     QColor background_;
     QString lastError_;
