@@ -21,8 +21,8 @@ set(staged ${PROJECT_BINARY_DIR}/packaging)
 # component that puts it there, a prefix install from the one for bin/.
 install(TARGETS velmora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT program)
 install(TARGETS velmora RUNTIME DESTINATION games COMPONENT debian_program EXCLUDE_FROM_ALL)
-install(FILES ${PROJECT_SOURCE_DIR}/resources/A_Logo.avi ${PROJECT_SOURCE_DIR}/resources/Yellow.avi
-        DESTINATION ${VELMORA_DATA_DIR} COMPONENT data)
+list(TRANSFORM VELMORA_CLIPS PREPEND ${PROJECT_SOURCE_DIR}/resources/ OUTPUT_VARIABLE clips)
+install(FILES ${clips} DESTINATION ${VELMORA_DATA_DIR} COMPONENT data)
 # The catalogues of the texts go where the program looks for them, as for
 # the clips: translations/ under its data folder.
 install(FILES ${VELMORA_QM_FILES} DESTINATION ${VELMORA_DATA_DIR}/translations COMPONENT data)

@@ -51,4 +51,11 @@ for clip in A_Logo.avi Yellow.avi; do
         failed=1
     fi
 done
+# The clips of twice the resolution, for screens of twice the density, lie
+# beside the others, as built.
+for clip in A_Logo@2x.avi Yellow@2x.avi; do
+    if ! cmp -s "$build/game/$clip" "$work/prefix/share/velmora/$clip"; then
+        echo "$clip is not installed as built" && failed=1
+    fi
+done
 exit $failed
