@@ -60,7 +60,7 @@ void BoardPicture::clearAt(qreal ratio) {
     if (image_.devicePixelRatio() != ratio || image_.size() != (QSizeF(inside) * ratio).toSize()) {
         image_ = QImage((QSizeF(inside) * ratio).toSize(), QImage::Format_RGB32);
         image_.setDevicePixelRatio(ratio);
-        outlineBox_ = QRectF();
+        shapes_.clear();
     }
     image_.fill(background());
     update();
@@ -87,65 +87,80 @@ void BoardPicture::line(double x1, double y1, double x2, double y2, quint32 colo
                        QPointF(std::max(x1, x2), std::max(y1, y2))));
 }
 
-const QVector<BoardPicture::OutlinePixel>& BoardPicture::outline(double cx, double cy,
-                                                                 double radius) {
-    const qreal ratio = image_.devicePixelRatio();
-    const QRectF box(toPixels(cx - radius, cy - radius) * ratio,
-                     toPixels(cx + radius, cy + radius) * ratio);
-    if (box == outlineBox_) {
-        return outline_;  // a mark is drawn arc after arc on the same circle
+const BoardPicture::OutlineShape& BoardPicture::outline(const QRectF& box) {
+    const QRectF local = box.translated(-std::floor(box.left()), -std::floor(box.top()));
+    for (const OutlineShape& shape : shapes_) {
+        if (shape.box == local) {
+            return shape;  // a mark is drawn arc after arc, then circled again
+        }
+    }
+    if (shapes_.size() >= 16) {
+        shapes_.clear();  // the circles of the last few moves are plenty
     }
     // The circle rasterised once, on its own, in the image's own pixels, and
     // read back pixel by pixel.
-    const int margin = int(std::ceil(2 * ratio));
-    const QRect bounds = box.toAlignedRect().adjusted(-margin, -margin, margin, margin);
+    const int margin = int(std::ceil(2 * image_.devicePixelRatio()));
+    const QRect bounds = local.toAlignedRect().adjusted(-margin, -margin, margin, margin);
     QImage scratch(bounds.size(), QImage::Format_ARGB32_Premultiplied);
     scratch.fill(Qt::transparent);
     {
         QPainter painter(&scratch);
         painter.translate(-bounds.topLeft());
         painter.setPen(QPen(Qt::black, penPixels()));
-        painter.drawEllipse(box);
+        painter.drawEllipse(local);
     }
     // Each pixel with its angle from the middle, which every arc step reads.
-    const QPointF centre = toPixels(cx, cy) * ratio;
-    outline_.clear();
+    OutlineShape shape{local, {}};
+    const QPointF centre = local.center();
     for (int y = 0; y < scratch.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(scratch.constScanLine(y));
         for (int x = 0; x < scratch.width(); ++x) {
-            const QPoint pixel = bounds.topLeft() + QPoint(x, y);
-            if (qAlpha(scratch.pixel(x, y)) != 0 && image_.valid(pixel)) {
+            if (qAlpha(line[x]) != 0) {
+                const QPoint pixel = bounds.topLeft() + QPoint(x, y);
                 double angle =
                     std::atan2(centre.y() - (pixel.y() + 0.5), (pixel.x() + 0.5) - centre.x());
                 if (angle < 0) {
                     angle += 2 * M_PI;
                 }
-                outline_.append({pixel, angle});
+                shape.pixels.append({pixel, angle});
             }
         }
     }
-    outlineBox_ = box;
-    return outline_;
+    // By angle, so an arc step visits only its own pixels.
+    std::sort(shape.pixels.begin(), shape.pixels.end(),
+              [](const OutlinePixel& a, const OutlinePixel& b) { return a.angle < b.angle; });
+    shapes_.append(shape);
+    return shapes_.last();
 }
 
 void BoardPicture::arc(double cx, double cy, double radius, double from, double to,
                        quint32 colour) {
+    const qreal ratio = image_.devicePixelRatio();
+    const QRectF box(toPixels(cx - radius, cy - radius) * ratio,
+                     toPixels(cx + radius, cy + radius) * ratio);
+    const QPoint origin(int(std::floor(box.left())), int(std::floor(box.top())));
     // The pixels of the full circle that lie in the arc's sector: a later
     // circle of another colour covers them exactly.
+    const QVector<OutlinePixel>& pixels = outline(box).pixels;
+    const auto byAngle = [](const OutlinePixel& pixel, double angle) {
+        return pixel.angle < angle;
+    };
+    const auto first = std::lower_bound(pixels.begin(), pixels.end(), from, byAngle);
+    const auto last = std::lower_bound(first, pixels.end(), std::nextafter(to, 7.0), byAngle);
     const QRgb rgb = fromBgr(colour).rgb();
-    for (const OutlinePixel& pixel : outline(cx, cy, radius)) {
-        if (pixel.angle >= from && pixel.angle <= to) {
-            image_.setPixel(pixel.at, rgb);
+    auto* bits = reinterpret_cast<QRgb*>(image_.bits());
+    const qsizetype stride = image_.bytesPerLine() / qsizetype(sizeof(QRgb));
+    for (auto pixel = first; pixel != last; ++pixel) {
+        const QPoint at = origin + pixel->at;
+        if (image_.valid(at)) {
+            bits[at.y() * stride + at.x()] = rgb;
         }
     }
     updateTwips(QRectF(cx - radius, cy - radius, 2 * radius, 2 * radius));
 }
 
 void BoardPicture::circle(double cx, double cy, double radius, quint32 colour) {
-    const QRgb rgb = fromBgr(colour).rgb();
-    for (const OutlinePixel& pixel : outline(cx, cy, radius)) {
-        image_.setPixel(pixel.at, rgb);
-    }
-    updateTwips(QRectF(cx - radius, cy - radius, 2 * radius, 2 * radius));
+    arc(cx, cy, radius, 0, 2 * M_PI, colour);
 }
 
 void BoardPicture::setCellTwips(int twips) {

@@ -89,15 +89,19 @@ private:
     // The window's own face colour, so that the board does not stand apart.
     QColor background() const;
     struct OutlinePixel {
-        QPoint at;     // in device pixels of the image, always inside it
+        QPoint at;     // in device pixels, from the top left of the circle's box
         double angle;  // radians counter-clockwise from 3 o'clock, 0 <= angle < 2 pi
     };
-    // The circle's outline, penPixels() wide.
-    const QVector<OutlinePixel>& outline(double cx, double cy, double radius);
+    // A circle's outline, penPixels() wide. Circles whose boxes differ by whole
+    // pixels share one shape, so each size is rasterised once.
+    struct OutlineShape {
+        QRectF box;                    // from its own top left pixel
+        QVector<OutlinePixel> pixels;  // by angle
+    };
+    const OutlineShape& outline(const QRectF& box);
 
     QImage image_;
-    QRectF outlineBox_;
-    QVector<OutlinePixel> outline_;
+    QVector<OutlineShape> shapes_;
     int cellTwips_ = 0;
     QPoint focusCell_{(kCells + 1) / 2, (kCells + 1) / 2};
     bool focusSquareShown_ = false;
