@@ -50,14 +50,10 @@ private slots:
                                                                     "-ts", copy.fileName()}),
                  0);
         QVERIFY(copy.open(QIODevice::ReadOnly));
-        const QStringList lines = QString(copy.readAll()).split('\n');
-        QStringList untranslated;
-        for (int i = 1; i < lines.size(); ++i) {
-            if (lines[i].contains(QRegularExpression(" type=\"|<(translation|numerusform)></"))) {
-                untranslated << lines[i - 1].trimmed() + lines[i].trimmed();
-            }
-        }
-        QCOMPARE(untranslated, QStringList());
+        const QString catalogue = copy.readAll();
+        const qsizetype at =
+            catalogue.indexOf(QRegularExpression(" type=\"|<(translation|numerusform)></"));
+        QVERIFY2(at < 0, qPrintable(catalogue.mid(at - 120, 160)));
     }
 };
 
