@@ -20,15 +20,6 @@ struct Player : WindowRig {
         dialogs.inputs << QString::number(port);
         trigger("m_PortNum");
     }
-    // Calls `other` at 127.0.0.1 from the other's port number.
-    void call(Player& other) {
-        listenOn(other.window->portNumber());
-        dialogs.inputs << "127.0.0.1";
-        QTest::mouseClick(find("cmcConnect"), Qt::LeftButton);
-        QCOMPARE(text("lblStatus"), QString("Connecting"));
-        QTRY_COMPARE(text("lblStatus"), QString("Connected"));
-        QTRY_COMPARE(other.window->socketState(), 7);
-    }
     void enter(const QString& line) {
         auto* box = find<QLineEdit>("txtTX");
         box->setText(line);
@@ -67,7 +58,14 @@ private slots:
         a.enter("not yet");  // not connected: the text stays, nothing goes
         QCOMPARE(a.text("txtTX"), QString("not yet"));
         a.find<QPlainTextEdit>("txtRX")->setPlainText("an earlier talk");
-        a.dialogs.whileAsking = [&] { b.call(a); };
+        a.dialogs.whileAsking = [&] {  // b calls a from a's port number, plus one
+            b.listenOn(a.window->portNumber());
+            b.dialogs.inputs << "127.0.0.1";
+            QTest::mouseClick(b.find("cmcConnect"), Qt::LeftButton);
+            QCOMPARE(b.text("lblStatus"), QString("Connecting"));
+            QTRY_COMPARE(b.text("lblStatus"), QString("Connected"));
+            QTRY_COMPARE(a.window->socketState(), 7);
+        };
         a.dialogs.inputs << "127.0.0.1";  // not acted on: the call taken stays
         a.trigger("m_Connect");
         QCOMPARE(a.window->socketState(), 7);
