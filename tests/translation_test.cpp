@@ -18,7 +18,6 @@ private slots:
         QTest::addColumn<QString>("shown");  // in the locale the row is named after
         QTest::newRow("fr_FR") << "Your Turn|&New Game|About me|&Yes|column 3, row 5, -";
         QTest::newRow("de_DE") << "Dein Zug|&Neues Spiel|Über mich|&Ja|Spalte 3, Zeile 5, -";
-        QTest::newRow("de_AT") << "Dein Zug|&Neues Spiel|Über mich|&Ja|Spalte 3, Zeile 5, -";
     }
     void theLocaleChoosesTheTexts() {
         QFETCH(QString, shown);
@@ -50,14 +49,10 @@ private slots:
                                                                     "-ts", copy.fileName()}),
                  0);
         QVERIFY(copy.open(QIODevice::ReadOnly));
-        const QStringList lines = QString(copy.readAll()).split('\n');
-        QStringList untranslated;
-        for (int i = 1; i < lines.size(); ++i) {
-            if (lines[i].contains(QRegularExpression(" type=\"|<(translation|numerusform)></"))) {
-                untranslated << lines[i - 1].trimmed() + lines[i].trimmed();
-            }
-        }
-        QCOMPARE(untranslated, QStringList());
+        const QString catalogue = copy.readAll();
+        const qsizetype at =
+            catalogue.indexOf(QRegularExpression(" type=\"|<(translation|numerusform)></"));
+        QVERIFY2(at < 0, qPrintable(catalogue.mid(at - 120, 160)));
     }
 };
 

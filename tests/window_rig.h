@@ -3,22 +3,60 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QQueue>
 #include <QTest>
-#include <QTimer>
+#include <QUrl>
 
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <utility>
 
 #include "board_picture.h"
-#include "fake_dialogs.h"
+#include "dialogs.h"
+#include "link_opener.h"
 #include "main_window.h"
 #include "scripted_random.h"
 #include "test_doubles.h"
 
-// A main window with its boxes answered, chance fixed and its pauses in the
-// test's hands, shown and past its first activation, listening on a port the
-// system picked.
+// Records each box as "title|text|" and its buttons, icon and default as numbers;
+// answers from a script, then Yes and the empty text.
+class FakeDialogs : public velmora::Dialogs {
+public:
+    Answer messageBox(const QString& text, const QString& title, Buttons buttons, Icon icon,
+                      Answer defaultAnswer) override {
+        shown << title + "|" + text +
+                     QString("|%1%2%3").arg(int(buttons)).arg(int(icon)).arg(int(defaultAnswer));
+        return answers.isEmpty() ? Answer::Yes : answers.dequeue();
+    }
+    QString inputBox(const QString& prompt, const QString& title,
+                     const QString& defaultText) override {
+        prompts << prompt + "|" + title + "|" + defaultText;
+        // What happens while the user takes their time over the box, once.
+        if (auto meanwhile = std::exchange(whileAsking, nullptr)) {
+            meanwhile();
+        }
+        return inputs.isEmpty() ? QString() : inputs.dequeue();
+    }
+    std::function<void()> whileAsking;
+    QStringList shown;
+    QQueue<Answer> answers;
+    QStringList prompts;
+    QQueue<QString> inputs;
+};
+
+// Records the links it is asked to open.
+class RecordingLinks : public velmora::LinkOpener {
+public:
+    bool open(const QUrl& url) override {
+        opened << url.toString();
+        return true;
+    }
+    QStringList opened;
+};
+
+// A main window with boxes answered, chance fixed, pauses in the test's hands,
+// shown and past its first activation, listening on a port the system picked.
 struct WindowRig {
     static constexpr double kCellPixels = 444 / 15.0;
 
@@ -47,16 +85,10 @@ struct WindowRig {
         }
         return found;
     }
-    QString text(const char* name) const {
-        if (auto* box = window->findChild<QLineEdit*>(name)) {
-            return box->text();
-        }
-        return find<QLabel>(name)->text();
-    }
+    QString text(const char* name) const { return find(name)->property("text").toString(); }
     const QImage& board() const { return find<velmora::BoardPicture>("PicMain")->image(); }
     void trigger(const char* action) { find<QAction>(action)->trigger(); }
-    // A left click in the middle of cell (column, row), sent as the window
-    // system would; a held drawing is then played to its end.
+    // A left click in the middle of a cell; a held drawing then plays to its end.
     void click(int column, int row) {
         const int frame = velmora::BoardPicture::kFramePixels;
         const QPoint inBoard(frame + int((column - 0.5) * kCellPixels),
