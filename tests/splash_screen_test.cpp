@@ -5,7 +5,7 @@
 #include <QTimer>
 
 #include "clip_control.h"
-#include "oval_window.h"
+#include "pictures.h"
 #include "splash_screen.h"
 
 // A splash whose stand-in main window counts how often it is asked for.
@@ -47,16 +47,14 @@ private slots:
                  QStringList({"ImageKestrane ", "ImgCat ", "lblName Quendle",
                               "lblVersion Version  1.1.5 (bold)", "lblWebCat Velmora (bold)"}));
 
-        // A frameless oval, its edges rounded half to even (at eight twips a pixel,
-        // 7.5, 592.5 and 392.5), over a gradient from yellow to light cornflower blue.
-        QVERIFY((rig.splash->windowFlags() & Qt::FramelessWindowHint) &&
-                rig.splash->mask().contains(QPoint(160, 106)) &&
-                !rig.splash->mask().contains(QPoint(8, 8)));
+        // A frameless oval over a gradient from yellow to light cornflower blue,
+        // the logo's clear corners showing its yellow-green ground.
+        QVERIFY(rig.splash->windowFlags() & Qt::FramelessWindowHint);
         QCOMPARE(rig.splash->size(), QSize(320, 213));
-        const velmora::OvalBounds b = velmora::ovalWindowBounds(4800, 3200, -60, -60, 8, 8);
-        QCOMPARE(QList<int>({b.left, b.top, b.right, b.bottom}), QList<int>({8, 8, 592, 392}));
+        QCOMPARE(rig.splash->mask().boundingRect(), QRect(QPoint(4, 5), QPoint(315, 208)));
         const QImage shown = rig.splash->grab().toImage();
         QVERIFY(shown.pixelColor(160, 30).blue() < 40 && shown.pixelColor(160, 190).blue() > 200);
+        QCOMPARE(shown.pixelColor(logo->geometry().topLeft()), QColor(213, 227, 70));
 
         // The main window, minimised over a maximised state, is shown plain.
         rig.window.setWindowState(Qt::WindowMinimized | Qt::WindowMaximized);
@@ -87,6 +85,21 @@ private slots:
         QVERIFY(rig.window.isVisible() && rig.asked == 1);
         QCOMPARE(rig.splash ? rig.splash->cursor().shape() : Qt::WaitCursor, Qt::WaitCursor);
         QTRY_VERIFY(rig.splash.isNull());
+    }
+
+    // In every row the hand's white inside lies between outline pixels, and the
+    // hot spot is on the fingertip's outline.
+    void theHandPointsFromItsHotSpotWithItsInsideOutlined() {
+        const QCursor hand = velmora::pointingHandCursor();
+        const QImage image = hand.pixmap().toImage();
+        QCOMPARE(image.pixel(hand.hotSpot()), qRgb(0, 0, 0));
+        for (int y = 0; y < 32; ++y) {
+            for (int x = 1; x < 31; ++x) {
+                QVERIFY2(image.pixel(x, y) != qRgb(255, 255, 255) ||
+                             (qAlpha(image.pixel(x - 1, y)) && qAlpha(image.pixel(x + 1, y))),
+                         qPrintable(QString("at %1, %2").arg(x).arg(y)));
+            }
+        }
     }
 };
 
