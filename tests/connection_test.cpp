@@ -93,10 +93,9 @@ class ConnectionTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Every caller is taken, and its answerer is on move. A caller, from the
-    // port above, may not move from dialling until the answerer's first move
-    // has come: a click before the answerer's "RESET" would be on one board
-    // only. When the other side leaves, nothing goes back.
+    // The answerer of a call is on move. A caller, from the port above, may not
+    // move from dialling until the answerer's first move has come: a click before
+    // its "RESET" would be on one board only. To a side that left nothing goes.
     void theAnswererMovesFirstAndTheCallerWaitsFromDialling() {
         Rig rig;
         QVERIFY(rig.connection.answeredCall() && !rig.game.moveLock());
@@ -157,10 +156,9 @@ private slots:
         QCOMPARE(rig.transport.status, int(Transport::Closed));
     }
 
-    // Arrivals as a network may cut and glue them. A chat line whose bytes
-    // were all read ends there, whatever its length; a read that stopped with
-    // bytes waiting, or a line cut by the network, goes on as chat. "(call)": a
-    // new caller is taken; "(hold)": the hold of a cut message ends.
+    // A chat line whose bytes were all read ends there, whatever its length; a
+    // read that stopped with bytes waiting, or a line cut by the network, goes
+    // on as chat. "(call)": a new caller is taken; "(hold)": the hold ends.
     void arrivalsAreReadWhateverTheirCut_data() {
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QString>("seen");  // the chat lines, and the moves played

@@ -101,8 +101,7 @@ struct Rig {
                      game.receiveMove(column, row), timer.finish();
                  }
              }},
-            // Presses with the right button, right of column 9, below row 9, on
-            // the frame, far outside.
+            // Right button; right of column 9, below row 9, on the frame, far outside.
             {"edges",
              [this] {
                  game.press(2, 222, 222), game.press(1, 9 * 444 + 3, 100);
@@ -128,9 +127,7 @@ struct Rig {
     }
 };
 
-// Moves that draw in several pauses. A Pass while the user's mark drew once
-// started a computer move on that very cell; a move while the user's award
-// drew once credited the wrong row.
+// Moves that draw in several pauses.
 const char* const kDrawnMoves[][2] = {
     {"user scores", "f11 f21 c31"},
     {"user hands over", "r99 c55"},
@@ -152,10 +149,9 @@ class GameTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Whole remote games, the user taking cells in an order drawn from a seed,
-    // the other side answering with the cell opposite through the centre while
-    // it is free: the cells, the count and the totals agree at every pause, and
-    // once it is over nothing plays on and Pass says a move is owed.
+    // Whole remote games, the user's cells drawn from a seed, the other side's
+    // opposite through the centre while free: cells, count and totals agree at
+    // every pause; at the end nothing plays on, and Pass says a move is owed.
     void wholeGamesKeepTheirInvariantsAtEveryStep_data() {
         QTest::addColumn<int>("seed");
         QTest::addColumn<QString>("result");
@@ -226,10 +222,9 @@ private slots:
 
     // Turns, commands, the logo and the pace of the drawing. Whoever starts a
     // game moves first, so first moves never cross; after a finished game the
-    // answerer of the call opens; when two New Games cross, the answerer's
-    // stands. A blue mark takes 2 pauses, a red one 8; the white line grows by
-    // 1800 twips for the user's own lines against the computer, by 360
-    // otherwise.
+    // answerer opens; of two crossing New Games the answerer's stands. Pace: a
+    // blue mark 2 pauses, a red one 8, a line a pause per 360 twips (1800 for
+    // the user's own against the computer).
     void inputsAndWhatTheUserSees_data() {
         QTest::addColumn<QString>("script");  // inputs => what was seen
         QTest::newRow("pace: user, remote")
