@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QList>
-#include <QObject>
 #include <QTimer>
 
 #include <functional>
+#include <utility>
 
 #include "game.h"
 #include "pause_timer.h"
@@ -13,31 +13,28 @@
 // from the event loop at once.
 class TestPause : public velmora::PauseTimer {
 public:
+    TestPause() {
+        shot_.setSingleShot(true);
+        QObject::connect(&shot_, &QTimer::timeout, [this] { step(); });
+    }
     void start(std::function<void()> done) override {
         done_ = std::move(done);
-        const int pause = ++pauses_;
         if (!held) {
-            QTimer::singleShot(0, &context_, [this, pause] {
-                if (pause == pauses_) {
-                    step();
-                }
-            });
+            shot_.start(0);
         }
     }
     void cancel() override {
         done_ = nullptr;
-        ++pauses_;
+        shot_.stop();
     }
     bool pausing() const { return bool(done_); }
     // Ends the pause that runs; false when none does.
     bool step() {
-        if (!done_) {
-            return false;
+        const std::function<void()> done = std::exchange(done_, nullptr);
+        if (done) {
+            done();
         }
-        std::function<void()> done = std::move(done_);
-        done_ = nullptr;
-        done();
-        return true;
+        return bool(done);
     }
     // Ends pauses until the drawing is over; how many there were.
     int finish() {
@@ -51,8 +48,7 @@ public:
 
 private:
     std::function<void()> done_;
-    int pauses_ = 0;
-    QObject context_;
+    QTimer shot_;
 };
 
 // The connection as the game sees it: a line the test sets, and what was sent.
