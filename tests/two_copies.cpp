@@ -2,12 +2,9 @@
 
 #include <QStringList>
 
-#include <functional>
 #include <map>
-#include <random>
 
 #include "connection.h"
-#include "game.h"
 #include "hold_timer.h"
 #include "random_source.h"
 #include "transport.h"
@@ -18,26 +15,26 @@ namespace {
 
 using velmora::Connection;
 using velmora::Game;
+using velmora::kBoardCells;
 using velmora::Transport;
 
-constexpr quint16 kPort = 5000;
 constexpr int kMostDelay = 300;
 constexpr int kMostPieceGap = 200;
 // Long past any game's length, hang-ups and all: the copies are stuck.
 constexpr qint64 kLongestGame = 6 * 3600 * 1000;
 
-// Events at simulated milliseconds, in time order, and in the order they were
-// set for the same moment. A quiet moment has no system event (network,
-// timers) waiting; the users' actions do not count. Its time of day seeds the
-// computer's searches.
-class Clock : public velmora::DayClock {
+// The clock, the dice and the figures of one run. Events run in time order,
+// and in the order they were set for the same moment. At a quiet moment no
+// system event (network, timer) waits; users' actions do not count.
+class World : public velmora::DayClock {
 public:
+    explicit World(std::uint64_t seed) : engine_(seed) {}
     qint64 now() const { return now_; }
     double secondsSinceMidnight() const override { return double(now_) / 1000; }
     bool quiet() const { return systemEvents_ == 0; }
+    int chance(int below) { return int(engine_() % std::uint64_t(below)); }
     void at(qint64 time, std::function<void()> event, bool system = true) {
-        events_.emplace(std::make_pair(std::max(time, now_), order_++),
-                        std::make_pair(std::move(event), system));
+        events_.emplace(std::max(time, now_), std::make_pair(std::move(event), system));
         systemEvents_ += system ? 1 : 0;
     }
     bool step() {
@@ -45,28 +42,30 @@ public:
             return false;
         }
         auto next = events_.extract(events_.begin());
-        now_ = next.key().first;
+        now_ = next.key();
         systemEvents_ -= next.mapped().second ? 1 : 0;
         next.mapped().first();
         return true;
     }
 
+    Figures figures;
+
 private:
-    std::map<std::pair<qint64, std::uint64_t>, std::pair<std::function<void()>, bool>> events_;
+    std::mt19937_64 engine_;
+    std::multimap<qint64, std::pair<std::function<void()>, bool>> events_;
     qint64 now_ = 0;
-    std::uint64_t order_ = 0;
     int systemEvents_ = 0;
 };
 
 // The pauses of the animations and the connection's hold.
 class ClockTimer : public velmora::PauseTimer, public velmora::HoldTimer {
 public:
-    explicit ClockTimer(Clock& clock) : clock_(clock) {}
+    explicit ClockTimer(World& world) : world_(world) {}
     void start(std::function<void()> done) override {
         start(velmora::TenMillisecondPause::kMilliseconds, std::move(done));
     }
     void start(int milliseconds, std::function<void()> done) override {
-        clock_.at(clock_.now() + milliseconds, [this, generation = ++generation_, done] {
+        world_.at(world_.now() + milliseconds, [this, generation = ++generation_, done] {
             if (generation == generation_) {
                 done();
             }
@@ -75,23 +74,12 @@ public:
     void cancel() override { ++generation_; }
 
 private:
-    Clock& clock_;
+    World& world_;
     std::uint64_t generation_ = 0;
 };
 
-struct World {
-    explicit World(std::uint64_t seed) : engine(seed) {}
-    int chance(int below) { return int(engine() % std::uint64_t(below)); }
-
-    std::mt19937_64 engine;
-    Clock clock;
-    Figures figures;
-    std::uint64_t lastLink = 0;
-};
-
-// One machine's end: it listens, or holds one link to the other machine.
-// Every crossing takes 0 to 300 ms, the bytes of a direction keep their
-// order, and nothing of a link arrives once this end has left it.
+// One machine's end: it listens, or holds one link to the other. Every
+// crossing takes 0 to 300 ms, in order, and none arrives for a link left.
 class Endpoint : public Transport {
 public:
     Endpoint(World& world, QString address) : world_(world), address_(std::move(address)) {}
@@ -120,29 +108,16 @@ public:
     void connectTo(const QString& remoteHost, quint16 remotePort) override {
         close();
         state_ = Connecting;
-        link_ = ++world_.lastLink;
-        world_.clock.at(world_.clock.now() + world_.chance(kMostDelay + 1),
-                        [this, remoteHost, remotePort, link = link_] {
-                            if (link_ != link) {
-                                return;
-                            }
-                            if (peer->address_ == remoteHost && peer->state_ == Listening &&
-                                peer->port_ == remotePort) {
-                                peer->state_ = Pending;
-                                emit peer->connectionRequest(int(link));
-                                return;
-                            }
-                            arrive(link, nextArrival(), [this] {
-                                state_ = Error;
-                                emit error(10061,
-                                           QStringLiteral("Connection is forcefully rejected"));
-                            });
-                        });
+        static int links = 0;
+        link_ = ++links;
+        world_.at(
+            world_.now() + world_.chance(kMostDelay + 1),
+            [this, remoteHost, remotePort, link = link_] { called(remoteHost, remotePort, link); });
     }
     // A request is answered at once, so its number is the link of the call.
     void accept(int requestId) override {
         state_ = Connected;
-        link_ = std::uint64_t(requestId);
+        link_ = requestId;
         peer->arrive(link_, peer->nextArrival(), [peer = peer] {
             peer->state_ = Connected;
             emit peer->connected();
@@ -162,24 +137,37 @@ public:
     QString localIp() const override { return address_; }
 
 private:
-    qint64 nextArrival() {
-        return std::max(world_.clock.now() + world_.chance(kMostDelay + 1), lastArrival_ + 1);
+    void called(const QString& host, quint16 port, int link) {
+        if (link_ != link) {
+            return;
+        }
+        if (peer->address_ == host && peer->state_ == Listening && peer->port_ == port) {
+            emit peer->connectionRequest(link);
+            return;
+        }
+        arrive(link, nextArrival(), [this] {
+            state_ = Error;
+            emit error(10061, QStringLiteral("Connection is forcefully rejected"));
+        });
     }
-    void arrive(std::uint64_t link, qint64 time, std::function<void()> event) {
+    qint64 nextArrival() {
+        return std::max(world_.now() + world_.chance(kMostDelay + 1), lastArrival_ + 1);
+    }
+    void arrive(int link, qint64 time, std::function<void()> event) {
         lastArrival_ = std::max(lastArrival_, time);
-        world_.clock.at(time, [this, link, event = std::move(event)] {
+        world_.at(time, [this, link, event = std::move(event)] {
             if (link_ == link) {
                 event();
             }
         });
     }
     // A write, glued to the one before it or not, in pieces up to 200 ms apart.
-    void receive(std::uint64_t link, const QByteArray& bytes) {
+    void receive(int link, const QByteArray& bytes) {
         const bool chat = bytes.startsWith('@');
         // A chat line has no end: a message glued behind one is read as more of
         // it by any reader of this protocol, so none is glued to one here.
         const bool glue =
-            lastArrival_ >= world_.clock.now() && (!lastWasChat_ || chat) && world_.chance(4) == 0;
+            lastArrival_ >= world_.now() && (!lastWasChat_ || chat) && world_.chance(4) == 0;
         world_.figures.gluedWrites += glue ? 1 : 0;
         lastWasChat_ = chat;
         qint64 time = glue ? lastArrival_ : nextArrival();
@@ -194,9 +182,8 @@ private:
     void deliver(const QByteArray& bytes) {
         inbox_ += bytes;
         if (!std::exchange(arrivalRaised_, true)) {
-            // Like a socket's readyRead: once the bytes of this moment are in,
-            // and again while some are left unread.
-            world_.clock.at(world_.clock.now(), [this] {
+            // Like a socket's readyRead: once the bytes of this moment are in.
+            world_.at(world_.now(), [this] {
                 arrivalRaised_ = false;
                 if (!inbox_.isEmpty()) {
                     emit dataArrival();
@@ -210,7 +197,7 @@ private:
     QString address_;
     int state_ = Closed;
     quint16 port_ = 0;
-    std::uint64_t link_ = 0;  // the connection or call this end holds; 0 for none
+    int link_ = 0;  // the connection or call this end holds; 0 for none
     QByteArray inbox_;
     bool arrivalRaised_ = false;
     qint64 lastArrival_ = 0;  // of this link's events towards this end
@@ -222,11 +209,11 @@ private:
 struct Copy {
     Copy(World& world, const QString& address)
         : endpoint(world, address),
-          pause(world.clock),
-          hold(world.clock),
-          random(world.clock),
+          pause(world),
+          hold(world),
+          random(world),
           game(connection, random, pause),
-          connection(endpoint, hold, game, kPort) {
+          connection(endpoint, hold, game, 5000) {
         QObject::connect(&connection, &Connection::chatReceived,
                          [this](const QString& line) { received << line; });
         QObject::connect(&connection, &Connection::chatCleared, [this, &world] {
@@ -270,11 +257,11 @@ public:
     }
 
     Figures run() {
-        while (figures.failure.isEmpty() && figures.finishedGames < target_ && clock.step()) {
-            if (clock.quiet()) {
+        while (figures.failure.isEmpty() && figures.finishedGames < target_ && step()) {
+            if (quiet()) {
                 checkQuietMoment();
             }
-            if (clock.now() - lastFinish_ > kLongestGame) {
+            if (now() - lastFinish_ > kLongestGame) {
                 fail(QStringLiteral("no game played to its end for six hours"));
             }
         }
@@ -284,8 +271,8 @@ public:
 private:
     void scheduleUser(Copy& copy) {
         // On a 10 ms grid, so the two users often act at the same moment.
-        clock.at(
-            clock.now() + 10 * (1 + chance(40)),
+        at(
+            now() + 10 * (1 + chance(40)),
             [this, &copy] {
                 act(copy);
                 scheduleUser(copy);
@@ -300,8 +287,6 @@ private:
             copy.connection.call(other.endpoint.localIp());
         } else if (copy.connection.idle()) {
             clickSomewhere(copy);
-        } else if (!copy.inGame()) {
-            return;  // a call is going out
         } else if (copy.game.result() != Game::Result::None && roll < 5000) {
             pressNewGame(copy);
         } else if (roll < 8000) {
@@ -324,26 +309,24 @@ private:
     }
 
     void clickSomewhere(Copy& copy) {
-        QVector<velmora::Cell> empty;
-        for (int column = 1; column <= velmora::kBoardCells; ++column) {
-            for (int row = 1; row <= velmora::kBoardCells; ++row) {
-                if (!copy.game.owner(column, row)) {
-                    empty.push_back({column, row});
-                }
+        const QString cells = view(copy.game, false);
+        QVector<int> empty;
+        for (int i = 0; i < velmora::kPlayingCells; ++i) {
+            if (cells[i] == '.') {
+                empty << i;
             }
         }
         if (empty.isEmpty()) {
             return;
         }
-        const velmora::Cell cell = empty[chance(int(empty.size()))];
+        const int i = empty[chance(int(empty.size()))];
+        const velmora::Position& cell = copy.game.board()[i / kBoardCells + 1][i % kBoardCells + 1];
         const int movesBefore = copy.game.moveCount();
-        const velmora::BoardGrid& board = copy.game.board();
-        copy.game.press(1, board[cell.column][cell.row].centreX,
-                        board[cell.column][cell.row].centreY);
+        copy.game.press(1, cell.centreX, cell.centreY);
         // Now and then a user thinks better of a move while it draws.
         if (copy.game.moveCount() != movesBefore && !copy.connection.idle() && chance(50) == 0) {
-            clock.at(
-                clock.now() + 10 * chance(4), [this, &copy] { pressNewGame(copy); }, false);
+            at(
+                now() + 10 * chance(4), [this, &copy] { pressNewGame(copy); }, false);
         }
     }
 
@@ -351,9 +334,8 @@ private:
         static constexpr int kLongLengths[] = {4095, 4096, 8191, 8192};
         QByteArray text(chance(20) == 0 ? kLongLengths[chance(4)] : chance(40), ' ');
         for (char& letter : text) {
-            // Lower-case letters and blanks: a piece of a cut line that
-            // begins with two digits or spells a control word would be read
-            // as that message by any reader of this protocol.
+            // No digits nor capitals: a piece of a cut line that looks like a
+            // move or a control word is read as one by any reader of this protocol.
             letter = chance(6) == 0 ? ' ' : char('a' + chance(26));
         }
         if (copy.connection.sendChat(text)) {
@@ -362,22 +344,18 @@ private:
     }
 
     void fail(const QString& what) {
-        figures.failure =
-            QStringLiteral("seed %1, at %2 ms: %3").arg(seed_).arg(clock.now()).arg(what);
+        figures.failure = QStringLiteral("seed %1, at %2 ms: %3").arg(seed_).arg(now()).arg(what);
     }
 
-    // What one copy shows of its game, with the other copy's view of the
-    // same game read from its side: the two must be equal.
+    // What one copy shows of its game; read mirrored, the other's must be the same.
     static QString view(const Game& game, bool mirrored) {
         using Side = Game::Side;
         const Side mine = mirrored ? Side::Opponent : Side::User;
         const Side theirs = mirrored ? Side::User : Side::Opponent;
         QString cells;
-        for (int column = 1; column <= velmora::kBoardCells; ++column) {
-            for (int row = 1; row <= velmora::kBoardCells; ++row) {
-                const std::optional<Side> owner = game.owner(column, row);
-                cells += !owner ? '.' : *owner == mine ? 'x' : 'o';
-            }
+        for (int i = 0; i < velmora::kPlayingCells; ++i) {
+            const std::optional<Side> owner = game.owner(i / kBoardCells + 1, i % kBoardCells + 1);
+            cells += !owner ? '.' : *owner == mine ? 'x' : 'o';
         }
         return QStringLiteral("%1 moves %2, totals %3:%4, ended %5")
             .arg(cells)
@@ -403,7 +381,7 @@ private:
         if (a_.game.result() != Game::Result::None) {
             if (!std::exchange(finishedCounted_, true)) {
                 ++figures.finishedGames;
-                lastFinish_ = clock.now();
+                lastFinish_ = now();
             }
         } else if (finishedCounted_ = false; a_.mayMove() == b_.mayMove()) {
             ++(a_.mayMove() ? figures.divergences : figures.stalls);
@@ -412,8 +390,7 @@ private:
         }
     }
 
-    // Everything `from` sent has arrived: the letters must all be there, in
-    // order; a line shown otherwise than sent is counted.
+    // All `from` sent has arrived: every letter, in order; lines not shown whole are counted.
     void checkChat(Copy& from, Copy& to) {
         const QString sent = from.sent.join(QString());
         QString received = to.received.join(QString());

@@ -4,11 +4,9 @@
 
 #include <cstdint>
 
-// Two copies of the game playing each other on a simulated network and clock,
-// their users clicking, starting new games, chatting, hanging up and calling
-// again at random moments. At every quiet moment (nothing on the network, no
-// timer running) the two must agree. All is drawn from one seeded engine, so
-// a seed replays a run.
+// Two copies of the game on a simulated network and clock, their users acting
+// at random moments; at every quiet moment the two must agree. All is drawn
+// from one seeded engine, so a seed replays a run.
 namespace sim {
 
 struct Figures {
@@ -18,8 +16,7 @@ struct Figures {
     long divergences = 0;  // the boards, totals or turns disagree
     long stalls = 0;       // both sides wait, and nothing is on its way
     long chatLines = 0;
-    // Lines shown otherwise than sent where the unframed protocol cannot
-    // tell: glued to a following message, or cut with a pause.
+    // Where the unframed protocol cannot tell: glued to a message, cut with a pause.
     long chatLinesNotWhole = 0;
     long cutWrites = 0;
     long gluedWrites = 0;
