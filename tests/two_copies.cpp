@@ -131,6 +131,7 @@ public:
     QByteArray takeData() override {
         const QByteArray taken = inbox_.left(4096);
         inbox_.remove(0, taken.size());
+        deliver({});  // as with a socket, a read raises the arrival again while bytes wait
         return taken;
     }
     bool bytesWaiting() const override { return !inbox_.isEmpty(); }
@@ -181,13 +182,12 @@ private:
     }
     void deliver(const QByteArray& bytes) {
         inbox_ += bytes;
-        if (!std::exchange(arrivalRaised_, true)) {
-            // Like a socket's readyRead: once the bytes of this moment are in.
+        // Raised once the bytes of this moment are in.
+        if (!inbox_.isEmpty() && !std::exchange(arrivalRaised_, true)) {
             world_.at(world_.now(), [this] {
                 arrivalRaised_ = false;
                 if (!inbox_.isEmpty()) {
                     emit dataArrival();
-                    deliver({});
                 }
             });
         }
