@@ -1,14 +1,13 @@
 #include "two_copies.h"
 
-#include "simulated_network.h"
-
 #include <QStringList>
 
-#include <memory>
+#include <map>
 
 #include "connection.h"
-#include "game.h"
+#include "hold_timer.h"
 #include "random_source.h"
+#include "transport.h"
 
 namespace sim {
 
@@ -16,37 +15,211 @@ namespace {
 
 using velmora::Connection;
 using velmora::Game;
+using velmora::kBoardCells;
+using velmora::Transport;
 
-constexpr int kBoardTwips = 4000;
-constexpr quint16 kPort = 5000;
+constexpr int kMostDelay = 300;
+constexpr int kMostPieceGap = 200;
+// Long past any game's length, hang-ups and all: the copies are stuck.
+constexpr qint64 kLongestGame = 6 * 3600 * 1000;
 
-class EngineRandom : public velmora::RandomSource {
+// The clock, the dice and the figures of one run. Events run in time order,
+// and in the order they were set for the same moment. At a quiet moment no
+// system event (network, timer) waits; users' actions do not count.
+class World : public velmora::DayClock {
 public:
-    explicit EngineRandom(std::mt19937_64& engine) : engine_(engine) {}
-    void seedFromTimeOfDay() override {}
-    double nextUniform() override { return std::uniform_real_distribution<double>(0, 1)(engine_); }
+    explicit World(std::uint64_t seed) : engine_(seed) {}
+    qint64 now() const { return now_; }
+    double secondsSinceMidnight() const override { return double(now_) / 1000; }
+    bool quiet() const { return systemEvents_ == 0; }
+    int chance(int below) { return int(engine_() % std::uint64_t(below)); }
+    void at(qint64 time, std::function<void()> event, bool system = true) {
+        events_.emplace(std::max(time, now_), std::make_pair(std::move(event), system));
+        systemEvents_ += system ? 1 : 0;
+    }
+    bool step() {
+        if (events_.empty()) {
+            return false;
+        }
+        auto next = events_.extract(events_.begin());
+        now_ = next.key();
+        systemEvents_ -= next.mapped().second ? 1 : 0;
+        next.mapped().first();
+        return true;
+    }
+
+    Figures figures;
 
 private:
-    std::mt19937_64& engine_;
+    std::mt19937_64 engine_;
+    std::multimap<qint64, std::pair<std::function<void()>, bool>> events_;
+    qint64 now_ = 0;
+    int systemEvents_ = 0;
+};
+
+// The pauses of the animations and the connection's hold.
+class ClockTimer : public velmora::PauseTimer, public velmora::HoldTimer {
+public:
+    explicit ClockTimer(World& world) : world_(world) {}
+    void start(std::function<void()> done) override {
+        start(velmora::TenMillisecondPause::kMilliseconds, std::move(done));
+    }
+    void start(int milliseconds, std::function<void()> done) override {
+        world_.at(world_.now() + milliseconds, [this, generation = ++generation_, done] {
+            if (generation == generation_) {
+                done();
+            }
+        });
+    }
+    void cancel() override { ++generation_; }
+
+private:
+    World& world_;
+    std::uint64_t generation_ = 0;
+};
+
+// One machine's end: it listens, or holds one link to the other. Every
+// crossing takes 0 to 300 ms, in order, and none arrives for a link left.
+class Endpoint : public Transport {
+public:
+    Endpoint(World& world, QString address) : world_(world), address_(std::move(address)) {}
+    Endpoint* peer = nullptr;
+
+    int state() const override { return state_; }
+    void close() override {
+        if (link_ != 0) {
+            // Also a call still going out: the other side may have taken it already.
+            peer->arrive(link_, peer->nextArrival(), [peer = peer] {
+                peer->state_ = PeerClosing;
+                emit peer->closed();
+            });
+        }
+        link_ = 0;
+        inbox_.clear();
+        lastArrival_ = 0;
+        state_ = Closed;
+    }
+    void setLocalPort(quint16 port) override { port_ = port; }
+    quint16 localPort() const override { return port_; }
+    void listen() override {
+        close();
+        state_ = Listening;
+    }
+    void connectTo(const QString& remoteHost, quint16 remotePort) override {
+        close();
+        state_ = Connecting;
+        static int links = 0;
+        link_ = ++links;
+        world_.at(
+            world_.now() + world_.chance(kMostDelay + 1),
+            [this, remoteHost, remotePort, link = link_] { called(remoteHost, remotePort, link); });
+    }
+    // A request is answered at once, so its number is the link of the call.
+    void accept(int requestId) override {
+        state_ = Connected;
+        link_ = requestId;
+        peer->arrive(link_, peer->nextArrival(), [peer = peer] {
+            peer->state_ = Connected;
+            emit peer->connected();
+        });
+    }
+    void sendData(std::string_view bytes) override {
+        if (state_ == Connected) {
+            peer->receive(link_, QByteArray(bytes.data(), qsizetype(bytes.size())));
+        }
+    }
+    QByteArray takeData() override {
+        const QByteArray taken = inbox_.left(4096);
+        inbox_.remove(0, taken.size());
+        deliver({});  // as with a socket, a read raises the arrival again while bytes wait
+        return taken;
+    }
+    bool bytesWaiting() const override { return !inbox_.isEmpty(); }
+    QString localIp() const override { return address_; }
+
+private:
+    void called(const QString& host, quint16 port, int link) {
+        if (link_ != link) {
+            return;
+        }
+        if (peer->address_ == host && peer->state_ == Listening && peer->port_ == port) {
+            emit peer->connectionRequest(link);
+            return;
+        }
+        arrive(link, nextArrival(), [this] {
+            state_ = Error;
+            emit error(10061, QStringLiteral("Connection is forcefully rejected"));
+        });
+    }
+    qint64 nextArrival() {
+        return std::max(world_.now() + world_.chance(kMostDelay + 1), lastArrival_ + 1);
+    }
+    void arrive(int link, qint64 time, std::function<void()> event) {
+        lastArrival_ = std::max(lastArrival_, time);
+        world_.at(time, [this, link, event = std::move(event)] {
+            if (link_ == link) {
+                event();
+            }
+        });
+    }
+    // A write, glued to the one before it or not, in pieces up to 200 ms apart.
+    void receive(int link, const QByteArray& bytes) {
+        const bool chat = bytes.startsWith('@');
+        // A chat line has no end: a message glued behind one is read as more of
+        // it by any reader of this protocol, so none is glued to one here.
+        const bool glue =
+            lastArrival_ >= world_.now() && (!lastWasChat_ || chat) && world_.chance(4) == 0;
+        world_.figures.gluedWrites += glue ? 1 : 0;
+        lastWasChat_ = chat;
+        qint64 time = glue ? lastArrival_ : nextArrival();
+        for (int start = 0, left = int(bytes.size()); left > 0; left = int(bytes.size()) - start) {
+            const int size = left > 1 && world_.chance(4) == 0 ? 1 + world_.chance(left - 1) : left;
+            world_.figures.cutWrites += start == 0 && size < left ? 1 : 0;
+            arrive(link, time, [this, part = bytes.mid(start, size)] { deliver(part); });
+            start += size;
+            time += world_.chance(kMostPieceGap + 1);
+        }
+    }
+    void deliver(const QByteArray& bytes) {
+        inbox_ += bytes;
+        // Raised once the bytes of this moment are in.
+        if (!inbox_.isEmpty() && !std::exchange(arrivalRaised_, true)) {
+            world_.at(world_.now(), [this] {
+                arrivalRaised_ = false;
+                if (!inbox_.isEmpty()) {
+                    emit dataArrival();
+                }
+            });
+        }
+    }
+
+    World& world_;
+    QString address_;
+    int state_ = Closed;
+    quint16 port_ = 0;
+    int link_ = 0;  // the connection or call this end holds; 0 for none
+    QByteArray inbox_;
+    bool arrivalRaised_ = false;
+    qint64 lastArrival_ = 0;  // of this link's events towards this end
+    bool lastWasChat_ = false;
 };
 
 // One copy of the game with its user's chat, as sent and as received since
 // the last quiet moment.
 struct Copy {
-    Copy(Network& network, Clock& clock, std::mt19937_64& engine, const QString& address)
-        : endpoint(network, address),
-          pause(clock),
-          hold(clock),
-          random(engine),
-          game(connection, random, pause, kBoardTwips),
-          connection(endpoint, hold, game, kPort) {
-        network.add(endpoint);
+    Copy(World& world, const QString& address)
+        : endpoint(world, address),
+          pause(world),
+          hold(world),
+          random(world),
+          game(connection, random, pause),
+          connection(endpoint, hold, game, 5000) {
         QObject::connect(&connection, &Connection::chatReceived,
                          [this](const QString& line) { received << line; });
-        QObject::connect(&connection, &Connection::chatCleared, [this] {
+        QObject::connect(&connection, &Connection::chatCleared, [this, &world] {
             sent.clear();
             received.clear();
-            connections += connection.state() == Connection::State::Connected ? 1 : 0;
+            world.figures.connections += connection.answeredCall() ? 1 : 0;
         });
     }
     bool inGame() const { return connection.state() == Connection::State::Connected; }
@@ -57,59 +230,49 @@ struct Copy {
     Endpoint endpoint;
     ClockTimer pause;
     ClockTimer hold;
-    EngineRandom random;
+    velmora::TimeSeededRandom random;
     Game game;
     Connection connection;
     QStringList sent;
     QStringList received;
-    long connections = 0;
 };
 
-class TwoCopies {
+class TwoCopies : World {
 public:
     TwoCopies(std::uint64_t seed, long games)
-        : seed_(seed),
-          engine_(seed),
-          network_(clock_, engine_),
+        : World(seed),
+          seed_(seed),
           target_(games),
-          a_(network_, clock_, engine_, QStringLiteral("192.0.2.1")),
-          b_(network_, clock_, engine_, QStringLiteral("192.0.2.2")) {
-        network_.trace = [this](const QString& line) { tell(line); };
+          a_(*this, QStringLiteral("192.0.2.1")),
+          b_(*this, QStringLiteral("192.0.2.2")) {
+        a_.endpoint.peer = &b_.endpoint;
+        b_.endpoint.peer = &a_.endpoint;
+        QObject::connect(&a_.game, &Game::boardCleared,
+                         [this] { figures.games += a_.connection.idle() ? 0 : 1; });
         for (Copy* copy : {&a_, &b_}) {
-            QObject::connect(&copy->game, &Game::boardCleared, [this, copy] {
-                if (copy == &a_ && !a_.connection.idle()) {
-                    ++figures_.games;
-                }
-            });
             copy->game.newGame();
             copy->connection.hangUpAndListen();
             scheduleUser(*copy);
         }
     }
 
-    Run run() {
-        while (failure_.isEmpty() && figures_.finishedGames < target_ && clock_.step()) {
-            if (clock_.quiet()) {
+    Figures run() {
+        while (figures.failure.isEmpty() && figures.finishedGames < target_ && step()) {
+            if (quiet()) {
                 checkQuietMoment();
             }
-            if (clock_.now() - lastFinish_ > kLongestGame) {
+            if (now() - lastFinish_ > kLongestGame) {
                 fail(QStringLiteral("no game played to its end for six hours"));
             }
         }
-        figures_.writes = network_.writes;
-        figures_.cutWrites = network_.cutWrites;
-        figures_.gluedWrites = network_.gluedWrites;
-        figures_.connections = a_.connections;
-        return {figures_, failure_};
+        return figures;
     }
 
 private:
-    int chance(int below) { return network_.chance(below); }
-
     void scheduleUser(Copy& copy) {
         // On a 10 ms grid, so the two users often act at the same moment.
-        clock_.at(
-            clock_.now() + 10 * (1 + chance(40)),
+        at(
+            now() + 10 * (1 + chance(40)),
             [this, &copy] {
                 act(copy);
                 scheduleUser(copy);
@@ -118,21 +281,13 @@ private:
     }
 
     void act(Copy& copy) {
-        Copy& other = &copy == &a_ ? b_ : a_;
         const int roll = chance(10000);
-        if (copy.connection.idle()) {
-            if (other.connection.idle() && roll < 3000) {
-                tell(copy.endpoint.address() + QStringLiteral(" calls"));
-                copy.connection.call(other.endpoint.address());
-            } else {
-                clickSomewhere(copy);
-            }
-            return;
-        }
-        if (!copy.inGame()) {
-            return;
-        }
-        if (copy.game.result() != Game::Result::None && roll < 5000) {
+        Copy& other = &copy == &a_ ? b_ : a_;
+        if (copy.connection.idle() && other.connection.idle() && roll < 3000) {
+            copy.connection.call(other.endpoint.localIp());
+        } else if (copy.connection.idle()) {
+            clickSomewhere(copy);
+        } else if (copy.game.result() != Game::Result::None && roll < 5000) {
             pressNewGame(copy);
         } else if (roll < 8000) {
             clickSomewhere(copy);
@@ -143,57 +298,44 @@ private:
         } else if (roll < 8400) {
             copy.game.setFastMode(!copy.game.fastMode());
         } else if (roll < 8405) {
-            tell(copy.endpoint.address() + QStringLiteral(" hangs up"));
             copy.connection.hangUpAndListen();
         }
     }
 
     void pressNewGame(Copy& copy) {
         if (copy.game.newGameEnabled()) {
-            tell(copy.endpoint.address() + QStringLiteral(" presses New Game"));
             copy.game.requestNewGame();
         }
     }
 
     void clickSomewhere(Copy& copy) {
-        const velmora::BoardGrid& board = copy.game.board();
-        QVector<velmora::Cell> empty;
-        for (int column = 1; column <= velmora::kBoardCells; ++column) {
-            for (int row = 1; row <= velmora::kBoardCells; ++row) {
-                if (board[column][row].cellState == 0) {
-                    empty.push_back({column, row});
-                }
+        const QString cells = view(copy.game, false);
+        QVector<int> empty;
+        for (int i = 0; i < velmora::kPlayingCells; ++i) {
+            if (cells[i] == '.') {
+                empty << i;
             }
         }
         if (empty.isEmpty()) {
             return;
         }
-        const velmora::Cell cell = empty[chance(int(empty.size()))];
+        const int i = empty[chance(int(empty.size()))];
+        const velmora::Position& cell = copy.game.board()[i / kBoardCells + 1][i % kBoardCells + 1];
         const int movesBefore = copy.game.moveCount();
-        copy.game.press(1, board[cell.column][cell.row].centreX,
-                        board[cell.column][cell.row].centreY);
-        if (copy.game.moveCount() != movesBefore) {
-            tell(QStringLiteral("%1 plays %2%3")
-                     .arg(copy.endpoint.address())
-                     .arg(cell.column)
-                     .arg(cell.row));
-            // Now and then a user thinks better of a move while it draws.
-            if (!copy.connection.idle() && chance(50) == 0) {
-                clock_.at(
-                    clock_.now() + 10 * chance(4), [this, &copy] { pressNewGame(copy); }, false);
-            }
+        copy.game.press(1, cell.centreX, cell.centreY);
+        // Now and then a user thinks better of a move while it draws.
+        if (copy.game.moveCount() != movesBefore && !copy.connection.idle() && chance(50) == 0) {
+            at(
+                now() + 10 * chance(4), [this, &copy] { pressNewGame(copy); }, false);
         }
-        figures_.moves += copy.game.moveCount() - movesBefore;
     }
 
     void chat(Copy& copy) {
         static constexpr int kLongLengths[] = {4095, 4096, 8191, 8192};
-        const int length = chance(20) == 0 ? kLongLengths[chance(4)] : chance(40);
-        QByteArray text(length, ' ');
+        QByteArray text(chance(20) == 0 ? kLongLengths[chance(4)] : chance(40), ' ');
         for (char& letter : text) {
-            // Lower-case letters and blanks: a piece of a cut line that
-            // begins with two digits or spells a control word would be read
-            // as that message by any reader of this protocol.
+            // No digits nor capitals: a piece of a cut line that looks like a
+            // move or a control word is read as one by any reader of this protocol.
             letter = chance(6) == 0 ? ' ' : char('a' + chance(26));
         }
         if (copy.connection.sendChat(text)) {
@@ -202,31 +344,18 @@ private:
     }
 
     void fail(const QString& what) {
-        failure_ = QStringLiteral("seed %1, at %2 ms: %3").arg(seed_).arg(clock_.now()).arg(what);
-        for (const QString& line : story_) {
-            failure_ += QStringLiteral("\n  ") + line;
-        }
+        figures.failure = QStringLiteral("seed %1, at %2 ms: %3").arg(seed_).arg(now()).arg(what);
     }
 
-    void tell(const QString& line) {
-        story_ << QStringLiteral("%1 %2").arg(clock_.now()).arg(line);
-        if (story_.size() > 40) {
-            story_.removeFirst();
-        }
-    }
-
-    // What one copy shows of its game, with the other copy's view of the
-    // same game read from its side: the two must be equal.
+    // What one copy shows of its game; read mirrored, the other's must be the same.
     static QString view(const Game& game, bool mirrored) {
         using Side = Game::Side;
         const Side mine = mirrored ? Side::Opponent : Side::User;
         const Side theirs = mirrored ? Side::User : Side::Opponent;
         QString cells;
-        for (int column = 1; column <= velmora::kBoardCells; ++column) {
-            for (int row = 1; row <= velmora::kBoardCells; ++row) {
-                const std::optional<Side> owner = game.owner(column, row);
-                cells += !owner ? '.' : *owner == mine ? 'x' : 'o';
-            }
+        for (int i = 0; i < velmora::kPlayingCells; ++i) {
+            const std::optional<Side> owner = game.owner(i / kBoardCells + 1, i % kBoardCells + 1);
+            cells += !owner ? '.' : *owner == mine ? 'x' : 'o';
         }
         return QStringLiteral("%1 moves %2, totals %3:%4, ended %5")
             .arg(cells)
@@ -237,7 +366,6 @@ private:
     }
 
     void checkQuietMoment() {
-        ++figures_.quietMoments;
         if (a_.inGame() != b_.inGame()) {
             return fail(QStringLiteral("one copy is in a remote game, the other not"));
         }
@@ -247,66 +375,50 @@ private:
         checkChat(a_, b_);
         checkChat(b_, a_);
         if (view(a_.game, false) != view(b_.game, true)) {
-            ++figures_.divergences;
+            ++figures.divergences;
             return fail(view(a_.game, false) + " / " + view(b_.game, true));
         }
         if (a_.game.result() != Game::Result::None) {
             if (!std::exchange(finishedCounted_, true)) {
-                ++figures_.finishedGames;
-                lastFinish_ = clock_.now();
+                ++figures.finishedGames;
+                lastFinish_ = now();
             }
         } else if (finishedCounted_ = false; a_.mayMove() == b_.mayMove()) {
-            ++(a_.mayMove() ? figures_.divergences : figures_.stalls);
+            ++(a_.mayMove() ? figures.divergences : figures.stalls);
             return fail(a_.mayMove() ? QStringLiteral("both sides may move")
                                      : QStringLiteral("both sides wait"));
         }
     }
 
-    // Everything `from` sent has arrived: the letters must all be there, in
-    // order; a line shown otherwise than sent is counted.
+    // All `from` sent has arrived: every letter, in order; lines not shown whole are counted.
     void checkChat(Copy& from, Copy& to) {
-        if (from.sent.isEmpty() && to.received.isEmpty()) {
-            return;
-        }
+        const QString sent = from.sent.join(QString());
         QString received = to.received.join(QString());
         received.remove(QLatin1Char('@'));  // glued lines: the next one's mark shows
-        if (received != from.sent.join(QString())) {
+        if (received != sent) {
             return fail(QStringLiteral("chat letters lost: %1 sent, %2 received")
-                            .arg(from.sent.join(QString()).size())
+                            .arg(sent.size())
                             .arg(received.size()));
         }
-        figures_.chatLines += from.sent.size();
-        int whole = 0;
-        for (int i = 0, j = 0; i < from.sent.size() && j < to.received.size(); ++j) {
-            if (from.sent[i] == to.received[j]) {
-                ++whole;
-                ++i;
-            }
+        figures.chatLines += from.sent.size();
+        for (const QString& line : from.sent) {
+            figures.chatLinesNotWhole += to.received.contains(line) ? 0 : 1;
         }
-        figures_.chatLinesNotWhole += from.sent.size() - whole;
         from.sent.clear();
         to.received.clear();
     }
 
     std::uint64_t seed_;
-    std::mt19937_64 engine_;
-    Clock clock_;
-    Network network_;
     long target_;
     Copy a_;
     Copy b_;
-    Figures figures_;
-    QString failure_;
-    QStringList story_;
     bool finishedCounted_ = false;
-    // Long past any game's length, hang-ups and all: the copies are stuck.
-    static constexpr qint64 kLongestGame = 6 * 3600 * 1000;
     qint64 lastFinish_ = 0;
 };
 
 }  // namespace
 
-Run playTwoCopies(std::uint64_t seed, long games) {
+Figures playTwoCopies(std::uint64_t seed, long games) {
     return TwoCopies(seed, games).run();
 }
 
