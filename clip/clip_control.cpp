@@ -53,7 +53,9 @@ bool ClipControl::open(const QString& path) {
     const AviClip& clip = result.clip;
     const uint32_t key = clip.frames.front().front();
     for (const std::vector<uint32_t>& pixels : clip.frames) {
-        QImage image(clip.width, clip.height, QImage::Format_ARGB32);
+        // Premultiplied, as the painter blends it: any other format is
+        // converted on every paint, on Qt's worker threads.
+        QImage image(clip.width, clip.height, QImage::Format_ARGB32_Premultiplied);
         for (int y = 0; y < clip.height; ++y) {
             auto* line = reinterpret_cast<uint32_t*>(image.scanLine(y));
             for (int x = 0; x < clip.width; ++x) {
