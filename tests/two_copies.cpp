@@ -49,6 +49,7 @@ public:
     }
 
     Figures figures;
+    int links = 0;  // every call of the run has its own number
 
 private:
     std::mt19937_64 engine_;
@@ -108,8 +109,7 @@ public:
     void connectTo(const QString& remoteHost, quint16 remotePort) override {
         close();
         state_ = Connecting;
-        static int links = 0;
-        link_ = ++links;
+        link_ = ++world_.links;
         world_.at(
             world_.now() + world_.chance(kMostDelay + 1),
             [this, remoteHost, remotePort, link = link_] { called(remoteHost, remotePort, link); });
