@@ -96,6 +96,7 @@ private slots:
     // The answerer of a call is on move. A caller, from the port above, may not
     // move from dialling until the answerer's first move has come: a click before
     // its "RESET" would be on one board only. To a side that left nothing goes.
+    // Ports are 1 to 65530, other than the one in use.
     void theAnswererMovesFirstAndTheCallerWaitsFromDialling() {
         Rig rig;
         QVERIFY(rig.connection.answeredCall() && !rig.game.moveLock());
@@ -103,9 +104,13 @@ private slots:
         for (const char* refused : {"example.org", "0.0.0.0", "256.1.1.1", "256.0.0.1"}) {
             QVERIFY(!rig.connection.call(refused));
         }
+        for (const char* refused : {"65531", "0", "-5", "port", "5000"}) {
+            QVERIFY(!rig.connection.changePort(refused));
+        }
+        QVERIFY(rig.connection.changePort("65530.9"));
         QCOMPARE(rig.connection.remoteAddress(), QString("256.0.0.1"));
         QVERIFY(rig.connection.call("0.5"));
-        QCOMPARE(rig.transport.called, QString("0.5:5000 from 5001"));
+        QCOMPARE(rig.transport.called, QString("0.5:65530 from 65531"));
         rig.transport.status = Transport::Connected;
         emit rig.transport.connected();
         QCOMPARE(rig.connection.state(), Connection::State::Connected);
@@ -121,18 +126,6 @@ private slots:
         emit rig.transport.closed();
         QVERIFY(rig.connection.idle());
         QCOMPARE(rig.transport.sent, QByteArray("RESETCLOSE"));
-    }
-
-    void portsAreTakenFromOneTo65530() {
-        Rig rig;
-        rig.connection.hangUpAndListen();
-        for (const char* refused : {"65531", "0", "-5", "port", "5000"}) {
-            QVERIFY(!rig.connection.changePort(refused));
-        }
-        QVERIFY(rig.connection.changePort("1234.9"));
-        QCOMPARE(rig.transport.localPort(), 1234);
-        QVERIFY(rig.connection.changePort("65530"));
-        QCOMPARE(rig.connection.portNumber(), 65530);
     }
 
     // Moves, chat, "FINISH" and "CLOSE" as they go out. Once the program has
@@ -167,10 +160,6 @@ private slots:
             << QStringList{"@" + x4095, "55"} << x4095 + " / 1";
         QTest::newRow("a move after a line of 8192 bytes")
             << QStringList{"@" + x4095 + 'x' + x4095, "55"} << x4095 + "|x" + x4095 + " / 1";
-        QTest::newRow("a line longer than a read, rest in digits")
-            << QStringList{"@" + x4095 + "55 o'clock"} << x4095 + "|55 o'clock / 0";
-        QTest::newRow("a line cut by the network keeps its letters")
-            << QStringList{"@hel", "lo"} << "hel|lo / 0";
         QTest::newRow("a new connection is read afresh")
             << QStringList{"@hi", "(call)", "xyz"} << "hi|yz / 0";
         QTest::newRow("a held start is read as it stands, and the line goes on")
