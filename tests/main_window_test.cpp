@@ -72,8 +72,7 @@ private slots:
         }
         seen << rig.window->windowTitle()
              << (rig.window->minimumSize() == rig.window->maximumSize() ? "fixed" : "")
-             << rig.find("cmcPass")->property("text").toString() +
-                    (rig.find("cmcPass")->isHidden() ? " hidden" : "");
+             << rig.text("cmcPass") + (rig.find("cmcPass")->isHidden() ? " hidden" : "");
         for (QAction* menu : rig.window->menuBar()->actions()) {
             seen << menu->text();
             for (QAction* entry : menu->menu()->actions()) {

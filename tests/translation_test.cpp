@@ -28,13 +28,11 @@ private slots:
                  !shown.startsWith("Your Turn"));
         WindowRig rig(false);
         velmora::AboutBox about(rig.links);
+        const QString cell = QCoreApplication::translate("AccessibleCell", "column %1, row %2, %3");
         QCOMPARE(
             QStringList({rig.text("lblMessage"), rig.find<QPushButton>("cmcReset")->text(),
                          about.windowTitle(), QCoreApplication::translate("QPlatformTheme", "&Yes"),
-                         QCoreApplication::translate("AccessibleCell", "column %1, row %2, %3")
-                             .arg(3)
-                             .arg(5)
-                             .arg("-")}),
+                         cell.arg(3).arg(5).arg("-")}),
             shown.split('|'));
     }
 
