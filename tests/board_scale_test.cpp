@@ -1,10 +1,12 @@
-// The board on a screen scaled by two (QT_SCALE_FACTOR=2 in tests/CMakeLists.txt).
+// The board and the clips on a screen scaled by two (QT_SCALE_FACTOR=2 in tests/CMakeLists.txt).
 #include <QTest>
 
 #include <algorithm>
 #include <cmath>
 
+#include "avi_reader.h"
 #include "board_picture.h"
+#include "clip_control.h"
 
 using velmora::BoardPicture;
 
@@ -76,6 +78,24 @@ private slots:
         const QPoint inside = 2 * (two->pos() + QPoint(1, 1) * BoardPicture::kFramePixels);
         QCOMPARE(shown.copy(QRect(inside, two->image().size())),
                  two->image().convertToFormat(shown.format()));
+    }
+
+    void theLampShowsItsClipOfTwiceTheResolution() {
+        QFile file(VELMORA_RESOURCES_DIR "/Yellow@2x.avi");
+        const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        const auto [ok, error, fine] = velmora::readAvi(
+            reinterpret_cast<const uint8_t*>(bytes.data()), std::size_t(bytes.size()));
+        QVERIFY2(ok, error.c_str());
+        velmora::ClipControl lamp;
+        lamp.setBackground(Qt::green);
+        lamp.resize(fine.width / 2 + 10, fine.height / 2 + 10);
+        QVERIFY(lamp.openFromFolders({VELMORA_RESOURCES_DIR}, "Yellow.avi"));
+        const QImage shown = lamp.grab().toImage();
+        const std::vector<uint32_t>& first = fine.frames.front();
+        for (int i = 0; i < fine.width * fine.height; ++i) {
+            QCOMPARE(shown.pixel(10 + i % fine.width, 10 + i / fine.width),
+                     first[i] == first[0] ? qRgb(0, 255, 0) : first[i]);
+        }
     }
 };
 
