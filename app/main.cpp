@@ -10,9 +10,10 @@
 #include "dialogs.h"
 #include "link_opener.h"
 #include "main_window.h"
-#include "pause_timer.h"
 #include "program_identity.h"
+#include "qt_timer.h"
 #include "random_source.h"
+#include "session.h"
 #include "splash_screen.h"
 #include "translations.h"
 
@@ -24,7 +25,7 @@ int main(int argc, char** argv) {
     velmora::QtDialogs dialogs;
     velmora::SystemDayClock clock;
     velmora::TimeSeededRandom random(clock);
-    velmora::TenMillisecondPause pauses;
+    velmora::QtTimer pauses(Qt::PreciseTimer);
     velmora::DesktopLinkOpener links;
     // Beside the program first, as in the build folder; then the data folder
     // of an installation, wherever its prefix, and those of the desktop's
@@ -42,16 +43,16 @@ int main(int argc, char** argv) {
     // it, looked for where the clips are; English otherwise.
     velmora::installTranslations(clipFolders, &app);
 
-    std::unique_ptr<velmora::MainWindow> window;
+    std::unique_ptr<velmora::Session> session;
     auto mainWindow = [&]() -> QWidget* {
-        if (!window) {
-            window = std::make_unique<velmora::MainWindow>(
-                velmora::WindowServices{dialogs, random, pauses, links}, clipFolders);
-            dialogs.setParent(window.get());
-            QObject::connect(window.get(), &velmora::MainWindow::unloaded, &app,
+        if (!session) {
+            session = std::make_unique<velmora::Session>(
+                velmora::SessionServices{dialogs, random, pauses, links}, clipFolders);
+            dialogs.setParent(&session->window());
+            QObject::connect(&session->window(), &velmora::MainWindow::unloaded, &app,
                              [] { QCoreApplication::exit(0); });
         }
-        return window.get();
+        return &session->window();
     };
     auto* splash = new velmora::SplashScreen(mainWindow, clipFolders);
     splash->show();

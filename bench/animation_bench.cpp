@@ -20,8 +20,9 @@
 #include "dialogs.h"
 #include "link_opener.h"
 #include "main_window.h"
-#include "pause_timer.h"
+#include "qt_timer.h"
 #include "random_source.h"
+#include "session.h"
 
 namespace {
 
@@ -39,7 +40,9 @@ public:
     Answer messageBox(const QString&, const QString&, Buttons, Icon, Answer answer) override {
         return answer;
     }
-    QString inputBox(const QString&, const QString&, const QString& text) override { return text; }
+    std::optional<QString> inputBox(const QString&, const QString&, const QString& text) override {
+        return text;
+    }
 };
 
 class NoLinks : public velmora::LinkOpener {
@@ -50,11 +53,11 @@ public:
 // The real pause, timed from its start to the moment it hands on. After each
 // pause it calls `afterPause`, so the bench learns that a drawing has ended
 // without polling.
-class TimedPause : public velmora::PauseTimer {
+class TimedPause : public velmora::Timer {
 public:
-    void start(std::function<void()> done) override {
+    void start(int milliseconds, std::function<void()> done) override {
         clock_.start();
-        real_.start([this, done = std::move(done)] {
+        real_.start(milliseconds, [this, done = std::move(done)] {
             lengths.push_back(clock_.nsecsElapsed() / 1e6);
             done();
             if (afterPause) {
@@ -67,7 +70,7 @@ public:
     std::function<void()> afterPause;
 
 private:
-    velmora::TenMillisecondPause real_;
+    velmora::QtTimer real_{Qt::PreciseTimer};
     QElapsedTimer clock_;
 };
 
@@ -104,10 +107,13 @@ void wholeGame(const char* when, double secondsSinceMidnight) {
     NoDialogs dialogs;
     NoLinks links;
     TimedPause pauses;
-    velmora::MainWindow window({dialogs, random, pauses, links}, {VELMORA_RESOURCES_DIR}, 0);
+    velmora::Session session({dialogs, random, pauses, links}, {VELMORA_RESOURCES_DIR}, 0);
+    velmora::MainWindow& window = session.window();
     window.show();
-    velmora::Game& game = window.game();
-    while (game.cellSize() == 0) {  // the first activation starts a game
+    velmora::Game& game = session.game();
+    bool started = false;
+    QObject::connect(&game, &velmora::Game::boardCleared, [&] { started = true; });
+    while (!started) {  // the first activation starts a game
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
 
@@ -115,12 +121,12 @@ void wholeGame(const char* when, double secondsSinceMidnight) {
     QElapsedTimer wall;
     wall.start();
     int clicks = 0;
-    while (game.result() == velmora::Game::Result::None && clicks < 200) {
+    while (!game.result() && clicks < 200) {
         bool clicked = false;
         for (int c = 1; c <= 9 && !clicked; ++c) {
             for (int r = 1; r <= 9 && !clicked; ++r) {
                 if (game.board()[c][r].cellState == 0) {
-                    game.press(1, (c - 0.5) * game.cellSize(), (r - 0.5) * game.cellSize());
+                    game.play({c, r});
                     clicked = true;
                 }
             }

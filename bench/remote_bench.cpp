@@ -36,8 +36,9 @@
 #include "dialogs.h"
 #include "link_opener.h"
 #include "main_window.h"
-#include "pause_timer.h"
+#include "qt_timer.h"
 #include "random_source.h"
+#include "session.h"
 
 namespace {
 
@@ -47,7 +48,9 @@ public:
     Answer messageBox(const QString&, const QString&, Buttons, Icon, Answer answer) override {
         return answer;
     }
-    QString inputBox(const QString&, const QString&, const QString&) override { return input; }
+    std::optional<QString> inputBox(const QString&, const QString&, const QString&) override {
+        return input;
+    }
     QString input;
 };
 
@@ -60,13 +63,19 @@ struct Window {
     NoDialogs dialogs;
     velmora::SystemDayClock clock;
     velmora::TimeSeededRandom random{clock};
-    velmora::TenMillisecondPause pauses;
+    velmora::QtTimer pauses{Qt::PreciseTimer};
     NoLinks links;
-    velmora::MainWindow window{{dialogs, random, pauses, links}, {VELMORA_RESOURCES_DIR}, 0};
+    velmora::Session session{{dialogs, random, pauses, links}, {VELMORA_RESOURCES_DIR}, 0};
+    velmora::MainWindow& window = session.window();
 
+    velmora::Game& game() { return session.game(); }
+    bool connected() {
+        return session.connection().socketState() == velmora::Transport::State::Connected;
+    }
     explicit Window(int port) {
         window.show();
-        runUntil([&] { return window.game().cellSize() > 0; });
+        runUntil(
+            [&] { return window.findChild<velmora::BoardPicture*>("PicMain")->cellTwips() > 0; });
         dialogs.input = QString::number(port);
         window.findChild<QAction*>("m_PortNum")->trigger();
     }
@@ -148,14 +157,14 @@ void latency() {
     Window a(port);
     a.dialogs.input = "127.0.0.1";
     a.window.findChild<QAction*>("m_Connect")->trigger();
-    Window::runUntil([&] { return a.window.socketState() == 7 && b.window.socketState() == 7; });
+    Window::runUntil([&] { return a.connected() && b.connected(); });
 
     std::vector<double> ms;
     QElapsedTimer clock;
     const velmora::Game* waitingFor = nullptr;
     for (Window* w : {&a, &b}) {
-        const velmora::Game* game = &w->window.game();
-        QObject::connect(game, &velmora::Game::arcDrawn, [&, game] {
+        const velmora::Game* game = &w->game();
+        QObject::connect(game, &velmora::Game::markGrowing, [&, game] {
             if (waitingFor == game) {
                 ms.push_back(clock.nsecsElapsed() / 1e6);
                 waitingFor = nullptr;
@@ -163,28 +172,28 @@ void latency() {
         });
     }
     for (int game = 0; game < 3; ++game) {
-        while (a.window.game().result() == velmora::Game::Result::None) {
-            Window& mover = a.window.game().moveLock() ? b : a;
+        while (!a.game().result()) {
+            Window& mover = a.game().display().boardOpen ? a : b;
             Window& other = &mover == &a ? b : a;
-            const velmora::BoardGrid& board = mover.window.game().board();
+            const velmora::BoardGrid& board = mover.game().board();
             int cell = 0;
             while (board[cell / 9 + 1][cell % 9 + 1].cellState != 0) {
                 ++cell;
             }
-            const int moves = other.window.game().moveCount();
+            const int moves = other.game().moveCount();
             clock.start();
-            waitingFor = &other.window.game();
+            waitingFor = &other.game();
             mover.press(cell / 9 + 1, cell % 9 + 1);
             Window::runUntil([&] {
-                return other.window.game().moveCount() > moves && !a.window.game().drawing() &&
-                       !b.window.game().drawing() &&
-                       (a.window.game().moveLock() != b.window.game().moveLock() ||
-                        a.window.game().result() != velmora::Game::Result::None);
+                return other.game().moveCount() > moves && !a.game().drawing() &&
+                       !b.game().drawing() &&
+                       (a.game().display().boardOpen != b.game().display().boardOpen ||
+                        a.game().result());
             });
             waitingFor = nullptr;
         }
         a.window.findChild<QAction*>("m_Reset")->trigger();
-        Window::runUntil([&] { return b.window.game().moveCount() == 0; });
+        Window::runUntil([&] { return b.game().moveCount() == 0; });
     }
     printFigures("latency, click to the first drawn step on the other side", ms);
 }
@@ -253,7 +262,7 @@ void hostilePeer() {
     bool pressPending = false;
     int pressedPhase = 0;
     QObject::connect(target.window.findChild<velmora::BoardPicture*>("PicMain"),
-                     &velmora::BoardPicture::pressed, [&] {
+                     &velmora::BoardPicture::cellPressed, [&] {
                          if (pressPending) {
                              clicks[pressedPhase].push_back(sent.nsecsElapsed() / 1e6);
                              pressPending = false;
@@ -262,7 +271,7 @@ void hostilePeer() {
     QTimer probe;
     std::mt19937 where(3);
     QObject::connect(&probe, &QTimer::timeout, [&] {
-        const velmora::Game& game = target.window.game();
+        velmora::Game& game = target.game();
         invariantsHeld &= velmora::filledCells(game.board()) == game.moveCount() &&
                           game.moveCount() <= velmora::kPlayingCells;
         largestKilobytes = std::max(largestKilobytes, residentKilobytes());

@@ -15,8 +15,6 @@ constexpr int kBoardSpan = kBoardCells + 2;  // with the border ring
 constexpr int kPlayingCells = kBoardCells * kBoardCells;
 
 struct Position {
-    int16_t centreX = 0;  // centre of the cell on the board picture, twips
-    int16_t centreY = 0;
     int16_t cellState = 0;  // 0 empty, 1 filled; a border position is always 0
 };
 
@@ -36,15 +34,14 @@ struct LineRecord {
 struct Cell {
     int column = 0;
     int row = 0;
+    friend bool operator==(Cell a, Cell b) { return a.column == b.column && a.row == b.row; }
+    friend bool operator!=(Cell a, Cell b) { return !(a == b); }
 };
 
-// Side of one cell, in twips, for a board `width` twips wide: a ninth of it,
-// halves rounded to the even neighbour.
-int cellSizeFor(int width);
-
-// Empties the board and writes the centres of the 81 playing cells for cells
-// of `cellSize` twips, halves rounded to even (445 puts them at 222, 668, ...).
-void layOutBoard(BoardGrid& board, int cellSize);
+// Column and row both 1..9.
+constexpr bool isPlayingCell(int column, int row) {
+    return column >= 1 && column <= kBoardCells && row >= 1 && row <= kBoardCells;
+}
 
 // Number of playing cells whose cellState is 1.
 int filledCells(const BoardGrid& board);

@@ -1,11 +1,10 @@
 #include "animation_queue.h"
 
-#include "pause_timer.h"
+#include "timer.h"
 
 namespace velmora {
 
-AnimationQueue::AnimationQueue(PauseTimer& timer, QObject* parent)
-    : QObject(parent), timer_(timer) {}
+AnimationQueue::AnimationQueue(Timer& timer, QObject* parent) : QObject(parent), timer_(timer) {}
 
 AnimationQueue::~AnimationQueue() {
     clear();
@@ -30,7 +29,7 @@ void AnimationQueue::play() {
         if (!step.action) {
             pausing_ = true;
             playing_ = false;
-            timer_.start([this] {
+            timer_.start(kPauseMilliseconds, [this] {
                 pausing_ = false;
                 play();
             });

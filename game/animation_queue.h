@@ -7,18 +7,20 @@
 
 namespace velmora {
 
-class PauseTimer;
+class Timer;
 
 // The drawing of moves as a queue of steps played in order. A step is a
 // piece of drawing or an action (what follows a move: the next move, the
-// award, the credit); a pause lets the event loop run for one PauseTimer
-// interval before the next step. Nothing ever waits inside a step, so no
-// input is ever handled in the middle of another.
+// award, the credit); a pause lets the event loop run for kPauseMilliseconds
+// before the next step. Nothing ever waits inside a step, so no input is ever
+// handled in the middle of another.
 class AnimationQueue : public QObject {
     Q_OBJECT
 
 public:
-    explicit AnimationQueue(PauseTimer& timer, QObject* parent = nullptr);
+    static constexpr int kPauseMilliseconds = 10;
+
+    explicit AnimationQueue(Timer& timer, QObject* parent = nullptr);
     // A pause still running is cancelled: the timer outlives the queue.
     ~AnimationQueue() override;
 
@@ -31,7 +33,6 @@ public:
     void clear();
     // Something is queued, pausing or playing.
     bool busy() const { return !steps_.empty() || pausing_ || playing_; }
-    // Pauses started since the queue was made.
 
 signals:
     // The queue has played its last step.
@@ -42,7 +43,7 @@ private:
         std::function<void()> action;  // empty for a pause
     };
 
-    PauseTimer& timer_;
+    Timer& timer_;
     std::deque<Step> steps_;
     bool pausing_ = false;
     bool playing_ = false;

@@ -1,46 +1,81 @@
 #include "game.h"
 
-#include <QStringList>
-
-#include <cmath>
+#include <algorithm>
+#include <utility>
 
 #include "computer_player.h"
 #include "move_evaluation.h"
-#include "pause_timer.h"
+#include "timer.h"
 
 namespace velmora {
 
-namespace {
-
-// False also for a NaN: every comparison with one fails.
-bool isPlayingCell(double column, double row) {
-    return column >= 1 && column <= kBoardCells && row >= 1 && row <= kBoardCells;
-}
-
-}  // namespace
-
-Game::Game(Peer& peer, RandomSource& random, PauseTimer& timer, int boardWidth, QObject* parent)
-    : QObject(parent), peer_(peer), random_(random), animation_(timer), boardWidth_(boardWidth) {
+Game::Game(RandomSource& random, Timer& pauses, QObject* parent)
+    : QObject(parent), random_(random), animation_(pauses) {
     connect(&animation_, &AnimationQueue::finished, this, &Game::handleHeldInputs);
 }
 
-QString Game::signs(Side side) const {
-    QStringList parts;
-    for (int marks : signs_[index(side)]) {
-        parts << QString::number(marks);
-    }
-    return parts.join('+');
-}
-
-std::optional<Game::Side> Game::owner(int column, int row) const {
-    if (!isPlayingCell(column, row) || board_[column][row].cellState == 0) {
+std::optional<Game::Side> Game::owner(Cell cell) const {
+    if (!isPlayingCell(cell.column, cell.row) || board_[cell.column][cell.row].cellState == 0) {
         return std::nullopt;
     }
-    return owners_[column][row];
+    return owners_[cell.column][cell.row];
 }
 
-QString Game::totalText(Side side) const {
-    return signs_[index(side)].isEmpty() ? QString() : QString::number(total(side));
+std::optional<Result> Game::result() const {
+    if (turn_ != Turn::Ended) {
+        return std::nullopt;
+    }
+    return judgeGame(total(Side::Opponent), total(Side::User));
+}
+
+int Game::runSteps(int length, Pace pace) {
+    // As the run shows on the board: a slow one grows by a little over four
+    // fifths of a cell a pause, a quick one by four cells.
+    const bool slow = pace == Pace::Slow;
+    switch (length) {
+        case 3:
+            return slow ? 3 : 1;
+        case 6:
+            return slow ? 7 : 2;
+        case 9:
+            return slow ? 10 : 2;
+        default:
+            return 1;
+    }
+}
+
+// --- the turn
+
+void Game::setTurn(Turn turn, bool announceSame) {
+    const TurnDisplay before = display();
+    const bool changed = std::exchange(turn_, turn) != turn || announceSame;
+    if (changed) {
+        emit turnChanged(turn);
+    }
+    if (changed || display() != before) {
+        emit displayChanged(display());
+    }
+}
+
+void Game::setLink(Link link) {
+    const TurnDisplay before = display();
+    link_ = link;
+    if (display() != before) {
+        emit displayChanged(display());
+    }
+}
+
+void Game::setOpponent(Opponent opponent) {
+    if (std::exchange(opponent_, opponent) != opponent) {
+        emit opponentChanged(opponent);
+    }
+}
+
+void Game::giveTurnBack() {
+    // A game the other copy opened stays without New Game until the user has moved.
+    const bool opening =
+        remote() && (turn_ == Turn::AwaitingFirstMove || turn_ == Turn::UserFirstMove);
+    setTurn(opening ? Turn::UserFirstMove : Turn::User);
 }
 
 // --- starting a game
@@ -52,219 +87,199 @@ void Game::newGame() {
     // Whatever the last game was drawing goes, and so do inputs it held.
     animation_.clear();
     heldInputs_.clear();
-    passButtonShown_ = false;
-    cellSize_ = cellSizeFor(boardWidth_);
-    layOutBoard(board_, cellSize_);
-    emit boardCleared();
-    drawGrid();
-    for (int side = 0; side < 2; ++side) {
-        signs_[side].clear();
-        totals_[side] = 0;
-    }
-    moveLock_ = false;
-    extraTurn_ = false;
+    board_ = BoardGrid{};
     moveCount_ = 0;
-    mayRestart_ = true;
     lastOpponentCell_ = {};
-    if (!connected()) {
-        passEnabled_ = true;
+    emit boardCleared();
+    for (Side side : {Side::User, Side::Opponent}) {
+        totals_[index(side)] = 0;
+        if (!awards_[index(side)].isEmpty()) {
+            awards_[index(side)].clear();
+            emit scoreChanged(side, awards_[index(side)], 0);
+        }
     }
-    // The user is to move: New Game comes back even when the drawing that
-    // would have handed the turn back was dropped.
-    newGameEnabled_ = true;
-    result_ = Result::None;
-    message_ = tr("Your Turn");
-    const bool firstGame = !started_;
-    started_ = true;
-    emit changed();
-    if (!firstGame) {
-        setLogo(Logo::Still);
-    }
+    // The very first game leaves the waiting display as it is.
+    const bool firstGame = !std::exchange(started_, true);
+    setTurn(Turn::User, !firstGame);
 }
 
 void Game::requestNewGame() {
     if (stopped_) {
         return;
     }
-    if (!connected()) {
+    if (!remote()) {
         newGame();
         return;
     }
     const bool afterFinishedGame = boardFull();
-    peer_.sendReset();
+    emit resetToSend();
     resetUnanswered_ = true;
     newGame();
-    if (afterFinishedGame && !peer_.answeredCall()) {
+    if (afterFinishedGame && link_ == Link::Caller) {
         awaitFirstMove();
     }
 }
 
 void Game::awaitFirstMove() {
+    if (accepting()) {
+        setTurn(Turn::AwaitingFirstMove);
+    }
+}
+
+void Game::callStarted() {
+    setLink(Link::Calling);
+    newGame();
+    awaitFirstMove();
+}
+
+void Game::callerTaken() {
+    // The answerer moves first, in a game of its own starting.
+    setLink(Link::Answerer);
+    requestNewGame();
+}
+
+void Game::callAnswered() {
+    setLink(Link::Caller);
+}
+
+void Game::remoteGameEnded() {
     if (!accepting()) {
         return;
     }
-    moveLock_ = true;
-    mayRestart_ = false;
-    newGameEnabled_ = false;
-    message_ = tr("Wait ......");
-    emit changed();
-    setLogo(Logo::Waiting);
-}
-
-bool Game::boardFull() const {
-    return moveCount_ >= kPlayingCells;
-}
-
-void Game::drawGrid() {
-    // Eight lines each way and no outer frame: the picture's border frames it.
-    for (int i = 1; i < kBoardCells; ++i) {
-        const int p = i * cellSize_;
-        emit lineDrawn(0, p, boardWidth_, p, kBlack);
-        emit lineDrawn(p, 0, p, boardWidth_, kBlack);
+    setLink(Link::Computer);
+    resetUnanswered_ = false;
+    // A turn the remote player still owed is the computer's, once whatever
+    // is drawing has finished; a game nobody has moved in yet is the user's
+    // to open, as any new game against the computer.
+    auto takeOver = [this] {
+        switch (turn_) {
+            case Turn::UserFirstMove:
+                setTurn(Turn::User);
+                break;
+            case Turn::Opponent:
+            case Turn::AwaitingFinish:
+            case Turn::AwaitingFirstMove:
+                if (moveCount_ == 0) {
+                    giveTurnBack();
+                } else {
+                    computerMove();
+                }
+                break;
+            default:
+                break;
+        }
+    };
+    if (!holdWhileDrawing(takeOver)) {
+        takeOver();
     }
 }
 
 // --- drawing
 
-void Game::queueMark(Cell cell, quint32 colour) {
-    const int x = board_[cell.column][cell.row].centreX;
-    const int y = board_[cell.column][cell.row].centreY;
-    const double radius = float(cellSize_) / 5.0f;
+void Game::queueMark(Cell cell, Mark mark, std::optional<Side> filledBy) {
     if (!fastMode_) {
-        // The opponent's newest mark grows slowly, in eight arcs; any other in two.
-        const float step = colour == kRed ? 0.8f : 4.0f;
-        for (float angle = 0.01f; angle <= 6.28f; angle += step) {
-            animation_.add([=] { emit arcDrawn(x, y, radius, angle, colour); });
+        const int steps = markSteps(mark);
+        for (int step = 1; step <= steps; ++step) {
+            animation_.add([=] { emit markGrowing(cell, mark, step, steps); });
             animation_.addPause();
         }
     }
-    animation_.add([=] { emit circleDrawn(x, y, radius, colour); });
+    animation_.add([=] {
+        emit markDrawn(cell, mark);
+        if (filledBy) {
+            emit cellFilled(cell, *filledBy);
+        }
+    });
 }
 
-void Game::queueAward(const LineRecord& run, Side side) {
-    const int x1 = board_[run.x1][run.y1].centreX;
-    const int y1 = board_[run.x1][run.y1].centreY;
-    const int x2 = board_[run.x2][run.y2].centreX;
-    const int y2 = board_[run.x2][run.y2].centreY;
-    // The user's own lines against the computer appear almost at once.
-    const int step = (connected() || side == Side::Opponent) ? 360 : 1800;
+void Game::queueAward(const LineRecord& record, Side side) {
+    const Run run{{record.x1, record.y1}, {record.x2, record.y2}};
+    const Pace pace = (remote() || side == Side::Opponent) ? Pace::Slow : Pace::Quick;
     if (!fastMode_) {
-        const bool vertical = x1 == x2;
-        for (int k = vertical ? y1 : x1; k <= (vertical ? y2 : x2); k += step) {
-            animation_.add([=] {
-                if (vertical) {
-                    emit lineDrawn(x1, y1, x2, k, kWhite);
-                } else {
-                    emit lineDrawn(x1, y1, k, y2, kWhite);
-                }
-            });
+        const int length = std::max(record.x2 - record.x1, record.y2 - record.y1) + 1;
+        const int steps = runSteps(length, pace);
+        for (int step = 1; step <= steps; ++step) {
+            animation_.add([=] { emit runGrowing(run, pace, step, steps); });
             animation_.addPause();
         }
     }
-    animation_.add([=] { emit lineDrawn(x1, y1, x2, y2, kBlack); });
-    const int marks = run.marks;
-    animation_.add([=] { credit(side, marks); });
+    animation_.add([=] { emit runDrawn(run); });
+    const int marks = record.marks;
+    animation_.add([=] { credit(side, run, marks); });
 }
 
 LineRecord Game::fill(Cell cell, Side side) {
     ++moveCount_;
     board_[cell.column][cell.row].cellState = 1;
     owners_[cell.column][cell.row] = side;
-    LineRecord run;
-    evaluateMove(board_, cell.column, cell.row, run);
-    return run;
-}
-
-void Game::setLogo(Logo logo) {
-    emit logoChanged(logo);
+    LineRecord record;
+    evaluateMove(board_, cell.column, cell.row, record);
+    return record;
 }
 
 // --- the user's turn
 
-void Game::press(int button, double x, double y) {
-    if (!accepting() || peer_.calling() || drawing() || button != 1 || moveLock_) {
+void Game::play(Cell cell) {
+    if (!accepting() || drawing() || !display().boardOpen ||
+        !isPlayingCell(cell.column, cell.row) || board_[cell.column][cell.row].cellState != 0) {
         return;
     }
-    // Compared as reals first: a point far outside never becomes an integer.
-    const double column = std::floor(x / cellSize_) + 1;
-    const double row = std::floor(y / cellSize_) + 1;
-    if (!isPlayingCell(column, row)) {
-        return;
-    }
-    const Cell cell{int(column), int(row)};
-    if (board_[cell.column][cell.row].cellState != 0) {
-        return;
-    }
-    moveLock_ = true;
-    mayRestart_ = true;
-    if (connected()) {
-        // Until the other side has the move, a "RESET" would start a game
-        // after a board the other side has not seen.
-        newGameEnabled_ = false;
-        emit changed();
-    }
-    const LineRecord run = fill(cell, Side::User);
-    queueMark(cell, kBlue);
-    animation_.add([=] { afterUserMark(cell, run); });
+    setTurn(Turn::UserMoving);
+    const LineRecord record = fill(cell, Side::User);
+    queueMark(cell, Mark::Yours, Side::User);
+    animation_.add([=] { afterUserMark(cell, record); });
     animation_.play();
 }
 
-void Game::afterUserMark(Cell cell, LineRecord run) {
-    // The peer hears of the move once it shows here.
-    if (connected()) {
-        peer_.sendMove(cell.column, cell.row);
+void Game::afterUserMark(Cell cell, LineRecord record) {
+    // The other copy hears of the move once it shows here.
+    if (remote()) {
+        emit moveToSend(cell);
     }
-    if (run.marks == 0) {
-        extraTurn_ = false;
-        if (!connected()) {
-            passEnabled_ = true;
-        }
+    if (record.marks == 0) {
         handTurnOver();
         return;
     }
-    moveLock_ = false;
-    extraTurn_ = true;
-    passEnabled_ = false;
-    emit changed();
-    queueAward(run, Side::User);
+    // Against another copy New Game stays off until "FINISH" comes back.
+    if (!remote()) {
+        setTurn(Turn::UserAgain);
+    }
+    queueAward(record, Side::User);
     animation_.add([this] {
-        // A remote peer draws the award too and answers "FINISH"; the move
+        // The other copy draws the award too and answers "FINISH"; the move
         // that ends the game leaves its result in place instead.
-        if (connected() && result_ == Result::None) {
-            setLogo(Logo::Waiting);
-            moveLock_ = true;
-            newGameEnabled_ = false;
-            message_ = tr("Wait ......");
-            emit changed();
+        if (turn_ != Turn::Ended) {
+            setTurn(remote() ? Turn::AwaitingFinish : Turn::UserAgain);
         }
     });
 }
 
 Game::PassAnswer Game::pass() {
-    if (!accepting() || drawing() || moveLock_) {
+    if (!accepting() || drawing()) {
         return PassAnswer::Ignored;
     }
-    if (extraTurn_) {
+    if (turn_ == Turn::UserAgain) {
         return PassAnswer::MarksOwed;
+    }
+    if ((turn_ != Turn::User && turn_ != Turn::UserFirstMove) || !display().passEnabled) {
+        return PassAnswer::Ignored;
     }
     handTurnOver();
     return PassAnswer::Passed;
 }
 
 void Game::handTurnOver() {
-    newGameEnabled_ = false;
-    setLogo(Logo::Waiting);
-    moveLock_ = true;
-    message_ = tr("Wait ......");
-    emit changed();
+    setTurn(Turn::Opponent);
     // A remote opponent moves when our move message reaches it.
-    if (!connected()) {
+    if (link_ == Link::Computer) {
         computerMove();
     }
 }
 
 void Game::setFastMode(bool on) {
-    fastMode_ = on;
+    if (std::exchange(fastMode_, on) != on) {
+        emit fastModeChanged(on);
+    }
 }
 
 // --- the opponent's turn
@@ -274,80 +289,55 @@ void Game::computerMove() {
     if (cell.column == 0) {
         return;  // a full board: nothing to play
     }
-    opponentName_ = tr("Computer:");
-    emit changed();
-    opponentMove(cell, true);
+    setOpponent(Opponent::Computer);
+    opponentMove(cell, Opponent::Computer);
 }
 
-void Game::opponentMove(Cell cell, bool byComputer) {
+void Game::opponentMove(Cell cell, Opponent opponent) {
     if (lastOpponentCell_.column != 0) {
-        queueMark(lastOpponentCell_, kBlue);  // the red highlight moves on
+        queueMark(lastOpponentCell_, Mark::Opponents, std::nullopt);  // the highlight moves on
     }
     lastOpponentCell_ = cell;
-    const LineRecord run = fill(cell, Side::Opponent);
-    queueMark(cell, kRed);
-    animation_.add([=] { afterOpponentMark(run, byComputer); });
+    const LineRecord record = fill(cell, Side::Opponent);
+    queueMark(cell, Mark::OpponentsNewest, Side::Opponent);
+    animation_.add([=] { afterOpponentMark(record, opponent); });
     animation_.play();
 }
 
-void Game::afterOpponentMark(LineRecord run, bool byComputer) {
-    if (run.marks == 0) {
+void Game::afterOpponentMark(LineRecord record, Opponent opponent) {
+    if (record.marks == 0) {
         giveTurnBack();
         return;
     }
-    queueAward(run, Side::Opponent);
+    queueAward(record, Side::Opponent);
     animation_.add([=] {
-        // The end of the game clears moveLock_: no "FINISH", no further move.
-        if (!moveLock_) {
+        // A move that came while the user was on move leaves the turn with
+        // the user; the end of the game leaves nothing to answer.
+        if (turn_ != Turn::Opponent && turn_ != Turn::AwaitingFinish &&
+            turn_ != Turn::AwaitingFirstMove) {
             return;
         }
-        if (connected()) {
-            peer_.sendFinish();
-        } else if (byComputer) {
+        if (remote()) {
+            emit finishToSend();
+        } else if (opponent == Opponent::Computer) {
             computerMove();
         }
     });
 }
 
-void Game::giveTurnBack() {
-    setLogo(Logo::Still);
-    newGameEnabled_ = mayRestart_ || !connected();
-    moveLock_ = false;
-    message_ = tr("Your Turn");
-    emit changed();
-}
-
-void Game::credit(Side side, int marks) {
-    signs_[index(side)].append(marks);
+void Game::credit(Side side, Run run, int marks) {
+    awards_[index(side)].append(marks);
     totals_[index(side)] += marks;
-    emit awarded(side, marks);
-    emit changed();
-    if (moveCount_ >= kPlayingCells) {
+    emit awarded(side, run, marks);
+    emit scoreChanged(side, awards_[index(side)], totals_[index(side)]);
+    if (boardFull()) {
         endGame();
     }
 }
 
 void Game::endGame() {
-    switch (judgeGame(totals_[index(Side::Opponent)], totals_[index(Side::User)])) {
-        case GameResult::Level:
-            message_ = tr("Level");
-            result_ = Result::Level;
-            break;
-        case GameResult::Win:
-            message_ = tr("You WIN !!!");
-            result_ = Result::Win;
-            break;
-        case GameResult::Lost:
-            message_ = tr("You Lost");
-            result_ = Result::Lost;
-            break;
-    }
-    moveLock_ = false;
-    extraTurn_ = true;
-    passEnabled_ = false;
-    newGameEnabled_ = true;
-    emit changed();
-    setLogo(Logo::Hidden);
+    setTurn(Turn::Ended);
+    emit ended(*result(), total(Side::User), total(Side::Opponent));
 }
 
 // --- the remote player
@@ -377,43 +367,39 @@ void Game::handleHeldInputs() {
     handlingHeld_ = false;
 }
 
-void Game::receiveMove(int column, int row) {
-    if (!accepting() || !isPlayingCell(column, row)) {
+void Game::receiveMove(Cell cell) {
+    if (!accepting() || !isPlayingCell(cell.column, cell.row)) {
         return;
     }
     // Whatever crossed our "RESET" has come before this: the other side sent
     // this move after it.
     resetUnanswered_ = false;
-    if (holdWhileDrawing([=] { receiveMove(column, row); })) {
+    if (holdWhileDrawing([=] { receiveMove(cell); })) {
         return;
     }
-    // Both users may click the same cell at the start of a game: the second
-    // arrival is not played again, and the turn is the local user's. Once
-    // the board is full and judged, nothing more is played.
-    if (result_ != Result::None) {
+    // Once the board is full and judged, nothing more is played.
+    if (turn_ == Turn::Ended) {
         return;
     }
-    if (board_[column][row].cellState != 0) {
+    if (board_[cell.column][cell.row].cellState != 0) {
         giveTurnBack();
         return;
     }
-    opponentName_ = tr("Remote:");
-    emit changed();
-    opponentMove({column, row}, false);
+    setOpponent(Opponent::Remote);
+    opponentMove(cell, Opponent::Remote);
 }
 
 void Game::receiveReset() {
     if (!accepting()) {
         return;
     }
-    if (resetUnanswered_ && peer_.answeredCall()) {
-        resetUnanswered_ = false;
+    const bool answerer = link_ == Link::Answerer;
+    if (std::exchange(resetUnanswered_, false) && answerer) {
         return;  // the two new games crossed, and the answerer's stands
     }
-    resetUnanswered_ = false;
     const bool afterFinishedGame = boardFull();
     newGame();
-    if (!(afterFinishedGame && peer_.answeredCall())) {
+    if (!(afterFinishedGame && answerer)) {
         awaitFirstMove();
     }
 }
@@ -423,46 +409,8 @@ void Game::receiveFinish() {
         return;
     }
     // Only the mover of a scoring move waits for it; a finished game stays so.
-    if (!extraTurn_ || result_ != Result::None) {
-        return;
-    }
-    setLogo(Logo::Still);
-    moveLock_ = false;
-    newGameEnabled_ = true;
-    message_ = tr("Your Turn");
-    emit changed();
-}
-
-void Game::remotePlayStarted() {
-    passEnabled_ = false;
-    emit changed();
-}
-
-void Game::remotePlayEnded() {
-    if (!accepting()) {
-        return;
-    }
-    resetUnanswered_ = false;
-    mayRestart_ = true;
-    if (!extraTurn_) {
-        passEnabled_ = true;
-        emit changed();
-    }
-    // A turn the remote player still owed is the computer's, once whatever
-    // is drawing has finished; a game nobody has moved in yet is the user's
-    // to open, as any new game against the computer.
-    auto takeOver = [this] {
-        if (!moveLock_ || result_ != Result::None) {
-            newGameEnabled_ = true;
-            emit changed();
-        } else if (moveCount_ == 0) {
-            giveTurnBack();
-        } else {
-            computerMove();
-        }
-    };
-    if (!holdWhileDrawing(takeOver)) {
-        takeOver();
+    if (turn_ == Turn::AwaitingFinish) {
+        setTurn(Turn::UserAgain);
     }
 }
 

@@ -1,49 +1,31 @@
 #pragma once
 
 #include <QObject>
-#include <QString>
 #include <QVector>
 
 #include <deque>
 #include <functional>
 #include <optional>
-#include <string_view>
 
 #include "animation_queue.h"
 #include "board.h"
-#include "game_end.h"
+#include "turn.h"
 
 namespace velmora {
 
-class PauseTimer;
 class RandomSource;
+class Timer;
 
-// The connection to the other copy of the game, as the game sees it, read
-// afresh at every decision. Nothing is sent while it is not connected.
-class Peer {
-public:
-    virtual ~Peer() = default;
-    // The other copy plays the opponent.
-    virtual bool connected() const = 0;
-    // A call is going out: the board takes no click until it is answered.
-    virtual bool calling() const = 0;
-    // This copy took the other's call. Its game stands when two new games cross.
-    virtual bool answeredCall() const = 0;
-    virtual void sendMove(int column, int row) = 0;
-    virtual void sendReset() = 0;
-    virtual void sendFinish() = 0;
-};
-
-// The one game in progress: the board, the score rows, whose turn it is, and
-// the drawing of every move. The windows only show what it holds and hand it
-// their input.
+// The one game in progress: the board, the awards, whose turn it is, and the
+// pace at which every move is shown. It speaks only of cells, sides, runs and
+// marks; how they look and what they are called belongs to the windows.
 //
 // A move is made in one step: the cell is filled, counted and evaluated, and
-// whose award it is and what it credits are fixed there. Its drawing (the
-// mark's arcs, the growing white line, the black line, then the credit) is
-// queued and played one step per pause; what follows the move (the move
-// message, the award, the computer's next move, "Your Turn" or "Wait ......",
-// the end of the game) runs when the drawing before it has finished.
+// whose award it is and what it credits are fixed there. Its showing (the
+// mark growing, the run growing, then the credit) is queued and played one
+// step per pause; what follows the move (the message to the other copy, the
+// award, the computer's next move, the turn, the end of the game) runs when
+// the drawing before it has finished.
 //
 // Against another copy, exactly one side may move at a time, or the game has
 // ended: the messages carry no turn and no order, so each copy keeps to rules
@@ -60,133 +42,161 @@ public:
 //     move, then "FINISH" after a scoring one): a "RESET" then would cross a
 //     message already on its way, or follow a move that never went out.
 //   - A move that reaches a side already on move (from a peer that lets
-//     either side click first) is played, and the turn comes back to it.
-//
-// Signals: boardCleared, then lineDrawn, arcDrawn and circleDrawn as the
-// drawing plays; logoChanged whenever the waiting display starts, stops or
-// hides; changed whenever a text, a total, the result or a command's state
-// changes. Moves, "RESET" and "FINISH" go to the Peer while it is connected.
+//     either side click first) is played, and the turn comes back to it; one
+//     onto a cell already filled (both users clicked it) is not played again,
+//     and the turn is the local user's.
 //
 // Inputs and their answers while a move is drawing:
-//   press (board)            ignored, as at any time the user may not move
+//   play                     ignored, as at any time the user may not move
 //   pass                     ignored; also while the opponent is to move
 //   newGame, requestNewGame  the queue is dropped; the new board shows at once
 //   setFastMode              applies from the next mark or award on
-//   receiveMove, receiveFinish, remotePlayEnded
+//   receiveMove, receiveFinish, remoteGameEnded
 //                            held, and handled in order once the drawing has
 //                            finished
-//   receiveReset, awaitFirstMove
+//   receiveReset, callStarted, callerTaken
 //                            as newGame (a "RESET" that crossed the
 //                            answerer's own changes nothing)
 //   stop                     nothing more is drawn or answered
-// Close, Exit, About and the chat belong to the windows and work at any time.
 class Game : public QObject {
     Q_OBJECT
 
 public:
     enum class Side { User, Opponent };
-    enum class Result { None, Win, Lost, Level };
-    // The logo clip: playing while the user waits; still (and shown) on the
-    // user's turn; hidden at the end of a game.
-    enum class Logo { Waiting, Still, Hidden };
+    // Who plays the other side: the computer, or another copy once a call is
+    // going out (Calling) or a remote game runs.
+    enum class Link { Computer, Calling, Answerer, Caller };
+    // Who made the opponent's last move.
+    enum class Opponent { Computer, Remote };
+    // How a mark is shown: the opponent's newest move stands apart.
+    enum class Mark { Yours, Opponents, OpponentsNewest };
+    // How quickly a scoring run grows: the user's own against the computer
+    // appears almost at once.
+    enum class Pace { Slow, Quick };
     enum class PassAnswer { Ignored, MarksOwed, Passed };
+    Q_ENUM(Side)
+    Q_ENUM(Link)
+    Q_ENUM(Opponent)
+    Q_ENUM(Mark)
+    Q_ENUM(Pace)
 
-    // Colours, 0x00BBGGRR.
-    static constexpr quint32 kBlue = 0xFF0000;
-    static constexpr quint32 kRed = 0xFF;
-    static constexpr quint32 kWhite = 0xFFFFFF;
-    static constexpr quint32 kBlack = 0x0;
+    // A scoring run from cell `from` to cell `to`, in one row or one column.
+    struct Run {
+        Cell from;
+        Cell to;
+    };
 
-    // `boardWidth`: side of the square board picture, twips.
-    Game(Peer& peer, RandomSource& random, PauseTimer& timer, int boardWidth = 4000,
-         QObject* parent = nullptr);
+    Game(RandomSource& random, Timer& pauses, QObject* parent = nullptr);
 
     // --- input
-    // An empty board, empty score rows, the user to move. The very first game
-    // leaves the logo as it is.
+    // An empty board, empty score rows, the user to move.
     void newGame();
-    // The user's New Game: "RESET" to a connected peer, then newGame.
+    // The user's New Game: "RESET" to the other copy in a remote game, then newGame.
     void requestNewGame();
-    // A call goes out: a new game whose first move is the other side's.
-    void awaitFirstMove();
-    // A mouse press on the board; button 1 is the left one, x and y in twips.
-    void press(int button, double x, double y);
+    // The user's click or key on a cell.
+    void play(Cell cell);
     // The user hands the turn over. MarksOwed: the user scored and must move
     // again (the window says so).
     PassAnswer pass();
     void setFastMode(bool on);
+    // The connection: a call goes out (a new game whose first move is the
+    // other side's); a caller is taken (this copy opens with "RESET"); the
+    // call is answered; the remote game is over, and the computer takes a
+    // turn the remote player still owed.
+    void callStarted();
+    void callerTaken();
+    void callAnswered();
+    void remoteGameEnded();
     // From the remote player.
-    void receiveMove(int column, int row);
+    void receiveMove(Cell cell);
     void receiveReset();
     void receiveFinish();
-    // The connected view is shown: the Pass command is off.
-    void remotePlayStarted();
-    // Back to the computer as opponent: Pass comes back unless a move is owed,
-    // and the computer takes a turn the remote player still owed.
-    void remotePlayEnded();
     // The program ends: nothing more is drawn.
     void stop();
 
     // --- what to show
     const BoardGrid& board() const { return board_; }
-    // Who filled cell (column, row), each 1..9; none while it is empty.
-    std::optional<Side> owner(int column, int row) const;
-    int cellSize() const { return cellSize_; }
+    // Who filled the cell; none while it is empty or off the board.
+    std::optional<Side> owner(Cell cell) const;
     int moveCount() const { return moveCount_; }
-    bool moveLock() const { return moveLock_; }
-    bool extraTurn() const { return extraTurn_; }
+    Turn turn() const { return turn_; }
+    Link link() const { return link_; }
+    // What the turn allows, with the other side as it is now.
+    TurnDisplay display() const { return displayFor(turn_, link_ == Link::Computer); }
     bool drawing() const { return animation_.busy(); }
     bool fastMode() const { return fastMode_; }
-    const QString& message() const { return message_; }
-    const QString& opponentName() const { return opponentName_; }
-    // Awards of this game joined by "+", and their sum; both empty at the start.
-    QString signs(Side side) const;
-    QString totalText(Side side) const;
+    // The awards of this game in order, and their sum.
+    const QVector<int>& awards(Side side) const { return awards_[index(side)]; }
     int total(Side side) const { return totals_[index(side)]; }
-    Result result() const { return result_; }
-    bool passEnabled() const { return passEnabled_; }
-    bool passButtonShown() const { return passButtonShown_; }
-    bool newGameEnabled() const { return newGameEnabled_; }
+    // Once the game has ended.
+    std::optional<Result> result() const;
+
+    // The pace of the drawing, in pauses: a mark grows in this many arcs,
+    static int markSteps(Mark mark) { return mark == Mark::OpponentsNewest ? 8 : 2; }
+    // and a run of `length` cells in this many pieces.
+    static int runSteps(int length, Pace pace);
 
 signals:
+    // A new game: an empty board and empty score rows.
     void boardCleared();
-    void lineDrawn(int x1, int y1, int x2, int y2, quint32 colour);
-    // The outline of a mark from angle 0 to `angle`, radians counter-clockwise
-    // from 3 o'clock.
-    void arcDrawn(int centreX, int centreY, double radius, double angle, quint32 colour);
-    void circleDrawn(int centreX, int centreY, double radius, quint32 colour);
-    void logoChanged(Game::Logo logo);
-    void changed();
-    // An award is credited: `marks` to `side`, just before the totals show it.
-    void awarded(Game::Side side, int marks);
+    // A mark grows: arc `step` of `steps` (1-based) of its outline.
+    void markGrowing(Cell cell, Game::Mark mark, int step, int steps);
+    // A mark's whole outline, as it stays; also when the opponent's newest
+    // mark becomes one of the others.
+    void markDrawn(Cell cell, Game::Mark mark);
+    // A move's mark is complete: the cell shows as filled from now on.
+    void cellFilled(Cell cell, Game::Side side);
+    // A scoring run grows: piece `step` of `steps` (1-based), and then drawn whole.
+    void runGrowing(Game::Run run, Game::Pace pace, int step, int steps);
+    void runDrawn(Game::Run run);
+    // An award is credited: `marks` to `side` for `run`, just before the
+    // score row shows it.
+    void awarded(Game::Side side, Game::Run run, int marks);
+    // A score row: its awards in order and their total.
+    void scoreChanged(Game::Side side, const QVector<int>& awards, int total);
+    // Whose turn it is, and with it what the user may do; also at every new
+    // game but the first, so the waiting display starts afresh.
+    void turnChanged(Turn turn);
+    // The commands of the turn may have changed with the other side.
+    void displayChanged(const TurnDisplay& display);
+    void opponentChanged(Game::Opponent opponent);
+    // The last cell is filled and its award credited.
+    void ended(Result result, int userTotal, int opponentTotal);
+    void fastModeChanged(bool on);
+    // To the other copy, while a remote game runs.
+    void moveToSend(Cell cell);
+    void resetToSend();
+    void finishToSend();
 
 private:
     static constexpr std::size_t kMostHeldInputs = 64;
 
     static int index(Side side) { return side == Side::User ? 0 : 1; }
-    bool connected() const { return peer_.connected(); }
+    bool remote() const { return link_ == Link::Answerer || link_ == Link::Caller; }
     bool accepting() const { return started_ && !stopped_; }
     // Runs `input` now, or once the drawing has finished.
     bool holdWhileDrawing(std::function<void()> input);
     void handleHeldInputs();
 
+    // The one place the turn changes: what the user may do and sees follows.
+    void setTurn(Turn turn, bool announceSame = false);
+    void setLink(Link link);
+    void awaitFirstMove();
     // Counts the move, fills its cell and says what the move scores.
     LineRecord fill(Cell cell, Side side);
-    bool boardFull() const;
-    void drawGrid();
-    void queueMark(Cell cell, quint32 colour);
-    void queueAward(const LineRecord& run, Side side);
-    void afterUserMark(Cell cell, LineRecord run);
+    bool boardFull() const { return moveCount_ >= kPlayingCells; }
+    void queueMark(Cell cell, Mark mark, std::optional<Side> filledBy);
+    void queueAward(const LineRecord& record, Side side);
+    void afterUserMark(Cell cell, LineRecord record);
     void handTurnOver();
     void computerMove();
-    void opponentMove(Cell cell, bool byComputer);
-    void afterOpponentMark(LineRecord run, bool byComputer);
-    void credit(Side side, int marks);
+    void opponentMove(Cell cell, Opponent opponent);
+    void afterOpponentMark(LineRecord record, Opponent opponent);
+    void credit(Side side, Run run, int marks);
     void endGame();
     void giveTurnBack();
-    void setLogo(Logo logo);
+    void setOpponent(Opponent opponent);
 
-    Peer& peer_;
     RandomSource& random_;
     AnimationQueue animation_;
     std::deque<std::function<void()>> heldInputs_;
@@ -194,28 +204,25 @@ private:
 
     BoardGrid board_{};
     Side owners_[kBoardSpan][kBoardSpan]{};  // read only where a cell is filled
-    int boardWidth_;
-    int cellSize_ = 0;
     bool started_ = false;
     bool stopped_ = false;
-    bool moveLock_ = false;
-    bool extraTurn_ = false;
+    Turn turn_ = Turn::User;
+    Link link_ = Link::Computer;
+    std::optional<Opponent> opponent_;
     int moveCount_ = 0;
     // Our "RESET" went out and nothing has come back since: a "RESET" that
     // arrives now crossed it.
     bool resetUnanswered_ = false;
-    // The user started this game or has moved in it: New Game may come back.
-    bool mayRestart_ = true;
     Cell lastOpponentCell_;
-    QVector<int> signs_[2];
+    QVector<int> awards_[2];
     int totals_[2] = {0, 0};
-    Result result_ = Result::None;
-    QString message_ = tr("Your Turn");
-    QString opponentName_ = tr("Computer:");
-    bool passEnabled_ = true;
-    bool passButtonShown_ = true;
-    bool newGameEnabled_ = true;
     bool fastMode_ = false;
 };
 
 }  // namespace velmora
+
+Q_DECLARE_METATYPE(velmora::Cell)
+Q_DECLARE_METATYPE(velmora::Turn)
+Q_DECLARE_METATYPE(velmora::TurnDisplay)
+Q_DECLARE_METATYPE(velmora::Result)
+Q_DECLARE_METATYPE(velmora::Game::Run)

@@ -17,10 +17,6 @@ BoardPicture::BoardPicture(QWidget* parent) : QWidget(parent) {
     installBoardAccessibility();
 }
 
-QColor BoardPicture::fromBgr(quint32 colour) {
-    return QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
-}
-
 QColor BoardPicture::background() const {
     return palette().color(QPalette::Window);
 }
@@ -66,7 +62,7 @@ void BoardPicture::clearAt(qreal ratio) {
     update();
 }
 
-void BoardPicture::line(double x1, double y1, double x2, double y2, quint32 colour) {
+void BoardPicture::line(double x1, double y1, double x2, double y2, const QColor& colour) {
     {
         QPainter painter(&image_);
         const QPointF from = toPixels(x1, y1);
@@ -76,10 +72,9 @@ void BoardPicture::line(double x1, double y1, double x2, double y2, quint32 colo
             // later drawn over it leaves showing; a dot of the pen's width is
             // covered.
             const qreal side = penPixels() / image_.devicePixelRatio();
-            painter.fillRect(QRectF(from - QPointF(side, side) / 2, QSizeF(side, side)),
-                             fromBgr(colour));
+            painter.fillRect(QRectF(from - QPointF(side, side) / 2, QSizeF(side, side)), colour);
         } else {
-            painter.setPen(QPen(fromBgr(colour), penPixels() / image_.devicePixelRatio()));
+            painter.setPen(QPen(colour, penPixels() / image_.devicePixelRatio()));
             painter.drawLine(from, toPixels(x2, y2));
         }
     }
@@ -134,7 +129,7 @@ const BoardPicture::OutlineShape& BoardPicture::outline(const QRectF& box) {
 }
 
 void BoardPicture::arc(double cx, double cy, double radius, double from, double to,
-                       quint32 colour) {
+                       const QColor& colour) {
     const qreal ratio = image_.devicePixelRatio();
     const QRectF box(toPixels(cx - radius, cy - radius) * ratio,
                      toPixels(cx + radius, cy + radius) * ratio);
@@ -147,7 +142,7 @@ void BoardPicture::arc(double cx, double cy, double radius, double from, double 
     };
     const auto first = std::lower_bound(pixels.begin(), pixels.end(), from, byAngle);
     const auto last = std::lower_bound(first, pixels.end(), std::nextafter(to, 7.0), byAngle);
-    const QRgb rgb = fromBgr(colour).rgb();
+    const QRgb rgb = colour.rgb();
     auto* bits = reinterpret_cast<QRgb*>(image_.bits());
     const qsizetype stride = image_.bytesPerLine() / qsizetype(sizeof(QRgb));
     for (auto pixel = first; pixel != last; ++pixel) {
@@ -159,13 +154,8 @@ void BoardPicture::arc(double cx, double cy, double radius, double from, double 
     updateTwips(QRectF(cx - radius, cy - radius, 2 * radius, 2 * radius));
 }
 
-void BoardPicture::circle(double cx, double cy, double radius, quint32 colour) {
+void BoardPicture::circle(double cx, double cy, double radius, const QColor& colour) {
     arc(cx, cy, radius, 0, 2 * M_PI, colour);
-}
-
-void BoardPicture::setCellTwips(int twips) {
-    cellTwips_ = twips;
-    update();
 }
 
 void BoardPicture::setCellReader(std::function<CellContent(int, int)> reader) {
@@ -201,7 +191,7 @@ void BoardPicture::playCell(int column, int row) {
         return;
     }
     setFocusCell(column, row);
-    emit pressed(1, (focusCell_.x() - 0.5) * cellTwips_, (focusCell_.y() - 0.5) * cellTwips_);
+    emit cellPressed({focusCell_.x(), focusCell_.y()});
 }
 
 void BoardPicture::showFocusSquare() {
@@ -290,31 +280,25 @@ void BoardPicture::paintEvent(QPaintEvent* event) {
     painter.drawLine(r.topRight() + QPoint(-1, 1), r.bottomRight() + QPoint(-1, -1));
 }
 
+Cell BoardPicture::cellAt(QPointF inside) const {
+    if (cellTwips_ == 0) {
+        return {};
+    }
+    // Compared as reals first: a point far outside never becomes an integer.
+    const double column = std::floor(inside.x() * kTwipsPerPixel / cellTwips_) + 1;
+    const double row = std::floor(inside.y() * kTwipsPerPixel / cellTwips_) + 1;
+    if (column < 1 || column > kCells || row < 1 || row > kCells) {
+        return {};
+    }
+    return {int(column), int(row)};
+}
+
 void BoardPicture::mousePressEvent(QMouseEvent* event) {
-    int button = 0;
-    switch (event->button()) {
-        case Qt::LeftButton:
-            button = 1;
-            break;
-        case Qt::RightButton:
-            button = 2;
-            break;
-        case Qt::MiddleButton:
-            button = 4;
-            break;
-        default:
-            return;
+    // Only the left button plays; the others do nothing on the board.
+    const Cell cell = cellAt(event->position() - QPointF(kFramePixels, kFramePixels));
+    if (event->button() == Qt::LeftButton && cell.column != 0) {
+        playCell(cell.column, cell.row);
     }
-    const QPointF inside = event->position() - QPointF(kFramePixels, kFramePixels);
-    if (button == 1 && cellTwips_ > 0) {
-        const double cellPixels = double(cellTwips_) / kTwipsPerPixel;
-        const double column = std::floor(inside.x() / cellPixels) + 1;
-        const double row = std::floor(inside.y() / cellPixels) + 1;
-        if (column >= 1 && column <= kCells && row >= 1 && row <= kCells) {
-            setFocusCell(int(column), int(row));
-        }
-    }
-    emit pressed(button, inside.x() * kTwipsPerPixel, inside.y() * kTwipsPerPixel);
 }
 
 }  // namespace velmora

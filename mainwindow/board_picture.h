@@ -5,15 +5,19 @@
 
 #include <functional>
 
+#include "board.h"
+#include "game.h"
 #include "twips.h"
 
 namespace velmora {
 
-// The board's drawing surface, `PicMain`. Everything is drawn in twips (15 to
-// a pixel of the layout) into one persistent image, which paintEvent only
-// copies: what was drawn survives covering, minimising and restoring, and
-// nothing is ever redrawn from the game state. The origin is the top-left
-// corner inside the sunken frame.
+// The board's drawing surface, `PicMain`: it turns what the game shows
+// (marks growing, runs growing, the grid of a new game) into pixels and
+// colours, and a click or key on a cell into the cell. Everything is drawn
+// in twips (15 to a pixel of the layout) into one persistent image, which
+// paintEvent only copies: what was drawn survives covering, minimising and
+// restoring, and nothing is ever redrawn from the game state. The origin is
+// the top-left corner inside the sunken frame.
 //
 // The image holds the screen's device pixels (devicePixelRatioF() of them to
 // a pixel of the layout), so marks and lines are as sharp as the text beside
@@ -23,8 +27,8 @@ namespace velmora {
 //
 // The board also takes the keyboard: a focus cell, shown as a dotted square
 // over the image (never in it) while the board has focus, moves with the
-// arrows, Home and End and with clicks, and Space or Enter press its middle
-// as a left click would. As with the system's focus cues, the square shows
+// arrows, Home and End and with clicks, and Space or Enter play it as a
+// left click would. As with the system's focus cues, the square shows
 // only once the keyboard is used (Tab to the board, or a key on it): the
 // board has the focus from the start, and a mouse player never sees it.
 // Its accessible side is board_accessibility.h.
@@ -34,43 +38,50 @@ class BoardPicture : public QWidget {
 public:
     static constexpr int kFramePixels = 2;
     static constexpr int kCells = 9;  // a side
+    // The picture is square, this many twips a side.
+    static constexpr int kSideTwips = 4000;
     enum class CellContent { Empty, Yours, Opponents };
 
     explicit BoardPicture(QWidget* parent = nullptr);
 
     void setSizeTwips(int width, int height);
 
+    // --- the game as it shows (board_drawing.cpp)
+    // An empty board with its grid, at the screen's ratio; cells can be played from now on.
+    void showNewBoard();
+    void showMarkGrowing(Cell cell, Game::Mark mark, int step, int steps);
+    void showMark(Cell cell, Game::Mark mark);
+    void showRunGrowing(Game::Run run, Game::Pace pace, int step, int steps);
+    void showRun(Game::Run run);
+
+    // --- drawing, in twips
     // An empty picture at the screen's ratio, or at `ratio` device pixels to
     // a pixel of the layout.
     void clear();
     void clearAt(qreal ratio);
-    // Colours are 0x00BBGGRR, blue in the high byte.
-    void line(double x1, double y1, double x2, double y2, quint32 colour);
+    void line(double x1, double y1, double x2, double y2, const QColor& colour);
     // The outline from angle `from` to `to`, radians counter-clockwise from 3 o'clock.
-    void arc(double cx, double cy, double radius, double from, double to, quint32 colour);
-    void circle(double cx, double cy, double radius, quint32 colour);
+    void arc(double cx, double cy, double radius, double from, double to, const QColor& colour);
+    void circle(double cx, double cy, double radius, const QColor& colour);
 
     // In device pixels: image().devicePixelRatio() of them to a pixel of the layout.
     const QImage& image() const { return image_; }
 
     // The side of a cell in twips; while it is 0 there are no cells to play.
-    void setCellTwips(int twips);
     int cellTwips() const { return cellTwips_; }
     // Cells are (column, row), each 1..kCells.
     void setCellReader(std::function<CellContent(int column, int row)> reader);
     CellContent cellContent(int column, int row) const;
     QPoint focusCell() const { return focusCell_; }
     void setFocusCell(int column, int row);
-    // Moves the focus there and presses the cell's middle with the left button.
+    // Moves the focus there and plays the cell, as a left click on it would.
     void playCell(int column, int row);
     // The cell inside the frame, widget coordinates.
     QRect cellRect(int column, int row) const;
 
-    static QColor fromBgr(quint32 colour);
-
 signals:
-    // button: 1 left, 2 right, 4 middle; x and y in twips.
-    void pressed(int button, double x, double y);
+    // A left click or a key on a playing cell.
+    void cellPressed(Cell cell);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -80,6 +91,10 @@ protected:
 
 private:
     QPointF toPixels(double x, double y) const;
+    // Centre of the n-th cell (1..9) from the left or the top, twips.
+    double cellCentre(int n) const;
+    // The playing cell under a point inside the frame, layout pixels; column 0 for none.
+    Cell cellAt(QPointF inside) const;
     void showFocusSquare();
     void updateTwips(const QRectF& twipsBounds);
     // Lines and outlines are about a pixel of the layout wide, in whole screen

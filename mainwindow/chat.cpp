@@ -12,13 +12,6 @@ namespace {
 // Past this many characters the transcript starts again before a new line.
 constexpr int kTranscriptLimit = 25000;
 
-// The transcript's length with every line break counted as the two
-// characters CR LF that end each line.
-int transcriptLength(const QPlainTextEdit* transcript) {
-    const QString text = transcript->toPlainText();
-    return int(text.size() + text.count('\n'));
-}
-
 }  // namespace
 
 bool MainWindow::sendChatLine() {
@@ -39,15 +32,18 @@ void MainWindow::showChatLine(const QString& text) {
 
 void MainWindow::clearChat() {
     transcript_->clear();
+    transcriptLength_ = 0;
     chatLine_->clear();
 }
 
 void MainWindow::addToTranscript(const QString& line) {
-    if (transcriptLength(transcript_) > kTranscriptLimit) {
+    if (transcriptLength_ > kTranscriptLimit) {
         transcript_->clear();
+        transcriptLength_ = 0;
     }
     // At the insertion point, which the user may have moved by clicking.
     transcript_->insertPlainText(line + "\r\n");
+    transcriptLength_ += int(line.size()) + 2;
 }
 
 }  // namespace velmora

@@ -1,12 +1,11 @@
 // The main window: its wiring to the game, and what it shows of it.
 #include "main_window.h"
 
-#include <utility>
-
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStringList>
 
 #include "about_box.h"
 #include "board_accessibility.h"
@@ -14,29 +13,16 @@
 #include "clip_control.h"
 #include "dialogs.h"
 #include "pictures.h"
-#include "twips.h"
 
 namespace velmora {
 
-namespace {
-
-// Setting a text repaints its box even when nothing changed, and the game
-// announces changes many times a move.
-template <typename Box>
-void showText(Box* box, const QString& text) {
-    if (box->text() != text) {
-        box->setText(text);
-    }
-}
-
-}  // namespace
-
-MainWindow::MainWindow(WindowServices services, QStringList clipFolders, int port, QWidget* parent)
+MainWindow::MainWindow(WindowServices services, QStringList clipFolders, Game& game,
+                       Connection& connection, QWidget* parent)
     : QMainWindow(parent),
       services_(services),
       clipFolders_(std::move(clipFolders)),
-      game_(connection_, services.random, services.pauses, kBoardTwips),
-      connection_(socket_, holdTimer_, game_, port) {
+      game_(game),
+      connection_(connection) {
     setObjectName("formVelmora");
     setWindowTitle("Velmora");
     setWindowIcon(mainWindowIcon());
@@ -47,39 +33,39 @@ MainWindow::MainWindow(WindowServices services, QStringList clipFolders, int por
     createControls();
     createMenus();
 
-    // What the game draws and shows.
-    connect(&game_, &Game::boardCleared, board_, [this] {
-        board_->setCellTwips(game_.cellSize());
-        board_->clear();
+    // What the game shows, drawn by the board.
+    connect(&game_, &Game::boardCleared, this, [this] {
+        board_->showNewBoard();
+        passButton_->hide();
     });
-    connect(&game_, &Game::lineDrawn, board_, &BoardPicture::line);
-    connect(&game_, &Game::arcDrawn, board_,
-            [this](int x, int y, double radius, double angle, quint32 colour) {
-                board_->arc(x, y, radius, 0, angle, colour);
-            });
-    connect(&game_, &Game::circleDrawn, board_,
-            [this](int x, int y, double radius, quint32 colour) {
-                board_->circle(x, y, radius, colour);
-                showMarkDrawn(x, y, colour);
-            });
-    connect(&game_, &Game::awarded, this, [this](Game::Side side, int marks) {
-        announce(board_, side == Game::Side::User
-                             ? tr("Your award: %n marks", nullptr, marks)
-                             : tr("Opponent's award: %n marks", nullptr, marks));
-    });
+    connect(&game_, &Game::markGrowing, board_, &BoardPicture::showMarkGrowing);
+    connect(&game_, &Game::markDrawn, board_, &BoardPicture::showMark);
+    connect(&game_, &Game::runGrowing, board_, &BoardPicture::showRunGrowing);
+    connect(&game_, &Game::runDrawn, board_, &BoardPicture::showRun);
     board_->setCellReader([this](int column, int row) {
-        const std::optional<Game::Side> owner = game_.owner(column, row);
+        const std::optional<Game::Side> owner = game_.owner({column, row});
         if (!owner) {
             return BoardPicture::CellContent::Empty;
         }
         return *owner == Game::Side::User ? BoardPicture::CellContent::Yours
                                           : BoardPicture::CellContent::Opponents;
     });
-    connect(&game_, &Game::logoChanged, this, &MainWindow::showLogo);
-    connect(&game_, &Game::changed, this, &MainWindow::showGame);
+    // What the game tells, in words.
+    connect(&game_, &Game::cellFilled, this, &MainWindow::showCellFilled);
+    connect(&game_, &Game::awarded, this, [this](Game::Side side, Game::Run, int marks) {
+        announce(board_, side == Game::Side::User
+                             ? tr("Your award: %n marks", nullptr, marks)
+                             : tr("Opponent's award: %n marks", nullptr, marks));
+    });
+    connect(&game_, &Game::scoreChanged, this, &MainWindow::showScore);
+    connect(&game_, &Game::turnChanged, this, &MainWindow::showTurn);
+    connect(&game_, &Game::displayChanged, this, &MainWindow::showDisplay);
+    connect(&game_, &Game::opponentChanged, this, &MainWindow::showOpponent);
+    connect(&game_, &Game::ended, this, &MainWindow::showEnd);
+    connect(&game_, &Game::fastModeChanged, fastModeAction_, &QAction::setChecked);
 
     // The user's commands.
-    connect(board_, &BoardPicture::pressed, &game_, &Game::press);
+    connect(board_, &BoardPicture::cellPressed, &game_, &Game::play);
     connect(passButton_, &QPushButton::clicked, this, &MainWindow::passCommand);
     connect(passAction_, &QAction::triggered, this, &MainWindow::passCommand);
     connect(newGameButton_, &QPushButton::clicked, &game_, &Game::requestNewGame);
@@ -96,68 +82,97 @@ MainWindow::MainWindow(WindowServices services, QStringList clipFolders, int por
     connect(listenAction_, &QAction::triggered, &connection_, &Connection::hangUpAndListen);
     connect(portAction_, &QAction::triggered, this, &MainWindow::portCommand);
     connect(localAddressAction_, &QAction::triggered, this, &MainWindow::localAddressCommand);
-    connect(&connection_, &Connection::viewChanged, this, &MainWindow::showConnectionView);
-    connect(&connection_, &Connection::chatCleared, this, &MainWindow::clearChat);
-    connect(&connection_, &Connection::chatReceived, this, &MainWindow::showChatLine);
+    connect(&connection_, &Connection::stateChanged, this, &MainWindow::showConnection);
+    connect(&connection_, &Connection::chatArrived, this, &MainWindow::showChatLine);
     connect(&connection_, &Connection::portBusy, this, &MainWindow::showPortBusy);
     connect(&connection_, &Connection::failed, this, &MainWindow::showConnectionFailure);
 
+    showDisplay(game_.display());
+    fastModeAction_->setChecked(game_.fastMode());
     setWindowHeightTwips(kIdleHeightTwips);
 }
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::showGame() {
-    using Side = Game::Side;
-    using Result = Game::Result;
-    // The turn message is heard as the label's name changes; the result is
-    // announced on the board as well, where the player is.
-    if (std::exchange(shownResult_, game_.result()) != game_.result() &&
-        game_.result() != Result::None) {
-        announce(board_, game_.message());
+QString MainWindow::resultText(Result result) {
+    switch (result) {
+        case Result::Win:
+            return tr("You WIN !!!");
+        case Result::Lost:
+            return tr("You Lost");
+        case Result::Level:
+            return tr("Level");
     }
-    showText(message_, game_.message());
-    showText(opponentLabel_, game_.opponentName());
-    showText(userSigns_, game_.signs(Side::User));
-    showText(userTotal_, game_.totalText(Side::User));
-    showText(opponentSigns_, game_.signs(Side::Opponent));
-    showText(opponentTotal_, game_.totalText(Side::Opponent));
-    winFace_->setVisible(game_.result() == Result::Win);
-    lostFace_->setVisible(game_.result() == Result::Lost);
-    levelFace_->setVisible(game_.result() == Result::Level);
-    passButton_->setVisible(game_.passButtonShown());
-    passButton_->setEnabled(game_.passEnabled());
-    passAction_->setEnabled(game_.passEnabled());
-    newGameButton_->setEnabled(game_.newGameEnabled());
-    newGameAction_->setEnabled(game_.newGameEnabled());
+    return QString();
 }
 
-void MainWindow::showMarkDrawn(int x, int y, quint32 colour) {
-    const int column = x / game_.cellSize() + 1;
-    const int row = y / game_.cellSize() + 1;
-    tellCellChanged(board_, column, row);
-    // Only the opponent's newest mark is red.
-    if (colour == Game::kRed) {
-        announce(board_, tr("Opponent's move: column %1, row %2").arg(column).arg(row));
-    }
-}
-
-void MainWindow::showLogo(Game::Logo logo) {
-    switch (logo) {
-        case Game::Logo::Waiting:
+void MainWindow::showTurn() {
+    // Each turn shows the waiting display afresh.
+    switch (game_.display().waiting) {
+        case TurnDisplay::Waiting::Playing:
             logo_->play();
             break;
-        case Game::Logo::Still:
+        case TurnDisplay::Waiting::Still:
             logo_->show();
             logo_->play();
             logo_->stop();
             break;
-        case Game::Logo::Hidden:
+        case TurnDisplay::Waiting::Hidden:
             logo_->play();
             logo_->stop();
             logo_->hide();
             break;
     }
+}
+
+void MainWindow::showDisplay(const TurnDisplay& display) {
+    // The turn message is heard as the label's name changes.
+    const std::optional<Result> result = game_.result();
+    switch (display.prompt) {
+        case TurnDisplay::Prompt::YourTurn:
+            message_->setText(tr("Your Turn"));
+            break;
+        case TurnDisplay::Prompt::Wait:
+            message_->setText(tr("Wait ......"));
+            break;
+        case TurnDisplay::Prompt::Result:
+            message_->setText(result ? resultText(*result) : QString());
+            break;
+    }
+    winFace_->setVisible(result == Result::Win);
+    lostFace_->setVisible(result == Result::Lost);
+    levelFace_->setVisible(result == Result::Level);
+    passButton_->setEnabled(display.passEnabled);
+    passAction_->setEnabled(display.passEnabled);
+    newGameButton_->setEnabled(display.newGameEnabled);
+    newGameAction_->setEnabled(display.newGameEnabled);
+}
+
+void MainWindow::showScore(Game::Side side, const QVector<int>& awards, int total) {
+    QStringList parts;
+    for (int marks : awards) {
+        parts << QString::number(marks);
+    }
+    const bool user = side == Game::Side::User;
+    (user ? userSigns_ : opponentSigns_)->setText(parts.join('+'));
+    (user ? userTotal_ : opponentTotal_)
+        ->setText(awards.isEmpty() ? QString() : QString::number(total));
+}
+
+void MainWindow::showOpponent(Game::Opponent opponent) {
+    opponentLabel_->setText(opponent == Game::Opponent::Computer ? tr("Computer:") : tr("Remote:"));
+}
+
+void MainWindow::showCellFilled(Cell cell, Game::Side side) {
+    tellCellChanged(board_, cell.column, cell.row);
+    if (side == Game::Side::Opponent) {
+        announce(board_, tr("Opponent's move: column %1, row %2").arg(cell.column).arg(cell.row));
+    }
+}
+
+void MainWindow::showEnd(Result result) {
+    // Told on the board as well, where the player is.
+    announce(board_, resultText(result));
 }
 
 void MainWindow::passCommand() {
@@ -182,7 +197,6 @@ void MainWindow::fastModeCommand() {
     }
     if (yes) {
         game_.setFastMode(!game_.fastMode());
-        fastModeAction_->setChecked(game_.fastMode());
     }
 }
 

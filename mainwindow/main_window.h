@@ -4,8 +4,6 @@
 
 #include "connection.h"
 #include "game.h"
-#include "hold_timer.h"
-#include "win_sock.h"
 
 class QAction;
 class QFrame;
@@ -20,44 +18,38 @@ class BoardPicture;
 class ClipControl;
 class Dialogs;
 class LinkOpener;
-class PauseTimer;
-class RandomSource;
 
-// What the window cannot control in a test: boxes, chance, the pace of the
-// animations and the link handler.
+// What the window cannot control in a test: boxes and the link handler.
 struct WindowServices {
     Dialogs& dialogs;
-    RandomSource& random;
-    PauseTimer& pauses;
     LinkOpener& links;
 };
 
 // `formVelmora`, the main window: the board, the score rows, the turn
-// message, the buttons, the chat area and the menus. It shows what its Game
-// holds and hands the Game the user's input; the Connection does the same for
-// remote play (remote_play.cpp). Every control's objectName is its name in
-// the layout (PicMain, cmcPass, txtUserTot, m_FastMode, ...).
+// message, the buttons, the chat area and the menus. It shows what the Game
+// announces, in words, and hands the Game the user's input; it does the same
+// with the Connection for remote play (remote_play.cpp). Every control's
+// objectName is its name in the layout (PicMain, cmcPass, txtUserTot,
+// m_FastMode, ...).
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
     static constexpr int kIdleHeightTwips = 5700;
     static constexpr int kConnectedHeightTwips = 7000;
-    // The board picture is square, this many twips a side.
-    static constexpr int kBoardTwips = 4000;
 
-    // The clips are read from `clipFolders`, the first that has them. The
-    // window listens on `port`; 0 lets the system pick one.
-    MainWindow(WindowServices services, QStringList clipFolders,
-               int port = Connection::kDefaultPort, QWidget* parent = nullptr);
+    // The clips are read from `clipFolders`, the first that has them.
+    MainWindow(WindowServices services, QStringList clipFolders, Game& game, Connection& connection,
+               QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    Game& game() { return game_; }
     int windowHeightTwips() const { return windowHeightTwips_; }
-    int portNumber() const { return connection_.portNumber(); }
-    int socketState() const { return connection_.socketState(); }
+    // What the status box says of each state of the socket.
+    static QString socketStateText(Transport::State state);
 
 signals:
+    // Shown and active for the first time, with its clips open: the game may start.
+    void firstActivated();
     // The window has closed and the program should end at once, with status 0.
     void unloaded();
 
@@ -74,11 +66,13 @@ private:
     void setWindowHeightTwips(int twips);
 
     // main_window.cpp: showing the game, and the game's commands
-    void showGame();
-    void showLogo(Game::Logo logo);
-    // A mark's last step, centre in twips: the cell's new name, and the
-    // opponent's move announced.
-    void showMarkDrawn(int x, int y, quint32 colour);
+    void showTurn();
+    void showDisplay(const TurnDisplay& display);
+    void showScore(Game::Side side, const QVector<int>& awards, int total);
+    void showOpponent(Game::Opponent opponent);
+    void showCellFilled(Cell cell, Game::Side side);
+    void showEnd(Result result);
+    static QString resultText(Result result);
     void passCommand();
     void fastModeCommand();
     void aboutCommand();
@@ -92,8 +86,7 @@ private:
     void portCommand();
     void localAddressCommand();
     void callRemote();
-    void showConnectionView(bool idle);
-    static QString socketStateText(int state);
+    void showConnection(Connection::State state);
     void showPortBusy();
     void showConnectionFailure(const QString& description);
 
@@ -105,14 +98,11 @@ private:
 
     WindowServices services_;
     QStringList clipFolders_;
-    WinSock socket_;
-    QtHoldTimer holdTimer_;
-    // The game plays against the connection, which plays into the game.
-    Game game_;
-    Connection connection_;
+    Game& game_;
+    Connection& connection_;
     int windowHeightTwips_ = 0;
-    // The result the window shows, told to a screen reader once when it comes.
-    Game::Result shownResult_ = Game::Result::None;
+    // Characters in the transcript, each line counted with the CR LF that ends it.
+    int transcriptLength_ = 0;
     bool firstActivate_ = true;
     bool unloaded_ = false;
 

@@ -87,7 +87,7 @@ void MainWindow::createControls() {
 
     board_ = named(new BoardPicture(c), "PicMain");
     board_->move(pixels(2040), pixels(120));
-    board_->setSizeTwips(kBoardTwips, kBoardTwips);
+    board_->setSizeTwips(BoardPicture::kSideTwips, BoardPicture::kSideTwips);
 
     userSigns_ = textBox(c, "txtUserSig", true);
     placeInTwips(userSigns_, 1920, 4320, 4095, 285);

@@ -22,15 +22,24 @@ void MainWindow::connectCommand() {
 }
 
 void MainWindow::callRemote() {
-    const QString address =
+    const std::optional<QString> address =
         services_.dialogs.inputBox(tr("Input Remote IP Address   ( Format: 123.45.678.9 )"),
                                    tr("Remote IP"), connection_.remoteAddress());
-    // A caller taken while the box stood open is kept: the connection refuses
-    // to call out of a remote game.
-    connection_.call(address);
+    // Cancel calls nobody. A caller taken while the box stood open is kept:
+    // the connection refuses to call out of a remote game.
+    if (address) {
+        connection_.call(*address);
+    }
 }
 
-void MainWindow::showConnectionView(bool idle) {
+void MainWindow::showConnection(Connection::State state) {
+    if (state == Connection::State::HangingUp) {
+        return;  // on the way to listening again
+    }
+    const bool idle = state == Connection::State::Listening;
+    if (!idle) {
+        clearChat();  // a new call or connection starts with empty chat boxes
+    }
     setWindowHeightTwips(idle ? kIdleHeightTwips : kConnectedHeightTwips);
     connectButton_->setText(idle ? tr("Connect") : tr("Disconnect"));
     connectAction_->setEnabled(idle);
@@ -40,13 +49,31 @@ void MainWindow::showConnectionView(bool idle) {
     status_->setText(socketStateText(connection_.socketState()));
 }
 
-QString MainWindow::socketStateText(int state) {
-    static const char* const kTexts[] = {QT_TR_NOOP("Closed"),          QT_TR_NOOP("Open"),
-                                         QT_TR_NOOP("Listening"),       QT_TR_NOOP("Pending"),
-                                         QT_TR_NOOP("Resolving"),       QT_TR_NOOP("Resolved"),
-                                         QT_TR_NOOP("Connecting"),      QT_TR_NOOP("Connected"),
-                                         QT_TR_NOOP("Peer is closing"), QT_TR_NOOP("Error")};
-    return state >= 0 && state < int(std::size(kTexts)) ? tr(kTexts[state]) : QString();
+QString MainWindow::socketStateText(Transport::State state) {
+    using State = Transport::State;
+    switch (state) {
+        case State::Closed:
+            return tr("Closed");
+        case State::Open:
+            return tr("Open");
+        case State::Listening:
+            return tr("Listening");
+        case State::Pending:
+            return tr("Pending");
+        case State::Resolving:
+            return tr("Resolving");
+        case State::Resolved:
+            return tr("Resolved");
+        case State::Connecting:
+            return tr("Connecting");
+        case State::Connected:
+            return tr("Connected");
+        case State::PeerClosing:
+            return tr("Peer is closing");
+        case State::Error:
+            return tr("Error");
+    }
+    return QString();
 }
 
 void MainWindow::showPortBusy() {
@@ -67,10 +94,12 @@ void MainWindow::showConnectionFailure(const QString& description) {
 // --- the Remote menu
 
 void MainWindow::portCommand() {
-    const QString answer =
+    const std::optional<QString> answer =
         services_.dialogs.inputBox(tr("Input New Port-Number ( 1-65530 )"), tr("Port Number"),
                                    QString::number(connection_.portNumber()));
-    connection_.changePort(answer);
+    if (answer) {
+        connection_.changePort(*answer);
+    }
 }
 
 void MainWindow::localAddressCommand() {

@@ -13,10 +13,8 @@ void MainWindow::firstActivation() {
     }
     logo_->openFromFolders(clipFolders_, "A_Logo.avi");
     lamp_->openFromFolders(clipFolders_, "Yellow.avi");
-    game_.newGame();
-    // Listen on the port, in the idle view.
-    connection_.hangUpAndListen();
     firstActivate_ = false;
+    emit firstActivated();
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -38,11 +36,6 @@ void MainWindow::unload() {
         return;
     }
     unloaded_ = true;
-    // The end, at once: nothing more is drawn, and no computer move starts
-    // for a peer that is left behind.
-    game_.stop();
-    // A peer in the middle of a game is told before the connection goes.
-    connection_.end();
     emit unloaded();
 }
 

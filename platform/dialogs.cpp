@@ -47,12 +47,15 @@ Dialogs::Answer QtDialogs::messageBox(const QString& text, const QString& title,
     return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
-QString QtDialogs::inputBox(const QString& prompt, const QString& title,
-                            const QString& defaultText) {
+std::optional<QString> QtDialogs::inputBox(const QString& prompt, const QString& title,
+                                           const QString& defaultText) {
     bool accepted = false;
     const QString text =
         QInputDialog::getText(parent_, title, prompt, QLineEdit::Normal, defaultText, &accepted);
-    return accepted ? text : QString();
+    if (!accepted) {
+        return std::nullopt;
+    }
+    return text;
 }
 
 }  // namespace velmora

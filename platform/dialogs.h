@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class QWidget;
 
 namespace velmora {
@@ -18,9 +20,9 @@ public:
     // `defaultAnswer` is the button that Enter presses.
     virtual Answer messageBox(const QString& text, const QString& title, Buttons buttons, Icon icon,
                               Answer defaultAnswer) = 0;
-    // The text typed, or an empty text when the user cancels.
-    virtual QString inputBox(const QString& prompt, const QString& title,
-                             const QString& defaultText) = 0;
+    // The text typed; none when the user cancels.
+    virtual std::optional<QString> inputBox(const QString& prompt, const QString& title,
+                                            const QString& defaultText) = 0;
 };
 
 // The real boxes, centred on `parent` while it is set.
@@ -29,8 +31,8 @@ public:
     void setParent(QWidget* parent) { parent_ = parent; }
     Answer messageBox(const QString& text, const QString& title, Buttons buttons, Icon icon,
                       Answer defaultAnswer) override;
-    QString inputBox(const QString& prompt, const QString& title,
-                     const QString& defaultText) override;
+    std::optional<QString> inputBox(const QString& prompt, const QString& title,
+                                    const QString& defaultText) override;
 
 private:
     QWidget* parent_ = nullptr;

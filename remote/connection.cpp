@@ -2,9 +2,8 @@
 
 #include <cmath>
 
-#include "hold_timer.h"
 #include "leading_number.h"
-#include "transport.h"
+#include "timer.h"
 #include "wire_messages.h"
 
 namespace velmora {
@@ -19,13 +18,8 @@ double leadingNumberOf(const QString& text) {
 
 }  // namespace
 
-Connection::Connection(Transport& transport, HoldTimer& holdTimer, Game& game, int port,
-                       QObject* parent)
-    : QObject(parent),
-      transport_(transport),
-      holdTimer_(holdTimer),
-      game_(game),
-      portNumber_(port) {
+Connection::Connection(Transport& transport, Timer& holdTimer, int port, QObject* parent)
+    : QObject(parent), transport_(transport), holdTimer_(holdTimer), portNumber_(port) {
     connect(&transport_, &Transport::connectionRequest, this, &Connection::acceptCaller);
     connect(&transport_, &Transport::connected, this, &Connection::callAnswered);
     connect(&transport_, &Transport::dataArrival, this, &Connection::readArrival);
@@ -33,7 +27,7 @@ Connection::Connection(Transport& transport, HoldTimer& holdTimer, Game& game, i
     connect(&transport_, &Transport::error, this, &Connection::transportFailed);
 }
 
-int Connection::socketState() const {
+Transport::State Connection::socketState() const {
     return transport_.state();
 }
 
@@ -41,12 +35,9 @@ QString Connection::localIp() const {
     return transport_.localIp();
 }
 
-bool Connection::connected() const {
-    return transport_.state() == Transport::Connected;
-}
-
-bool Connection::calling() const {
-    return transport_.state() == Transport::Connecting;
+void Connection::setState(State state) {
+    state_ = state;
+    emit stateChanged(state);
 }
 
 // --- commands
@@ -64,11 +55,8 @@ bool Connection::call(const QString& address) {
     answered_ = false;
     transport_.setLocalPort(quint16(portNumber_ + 1));
     transport_.connectTo(address, quint16(portNumber_));
-    state_ = State::Calling;
-    game_.requestNewGame();
-    game_.awaitFirstMove();
-    enterConnectedView();
-    if (transport_.state() == Transport::Open) {
+    setState(State::Calling);
+    if (transport_.state() == Transport::State::Open) {
         emit portBusy();
         if (!ended_) {
             hangUpAndListen();
@@ -78,17 +66,21 @@ bool Connection::call(const QString& address) {
 }
 
 void Connection::hangUpAndListen() {
+    endConnection(true);
+}
+
+void Connection::endConnection(bool sayClose) {
     if (ended_) {
         return;
     }
-    state_ = State::HangingUp;
-    send(wire::kClose);
+    if (sayClose) {
+        send(wire::kClose);
+    }
+    setState(State::HangingUp);
     transport_.close();
     resetReading();
     listenOnPort();
-    state_ = State::Listening;
-    emit viewChanged(true);
-    game_.remotePlayEnded();
+    setState(State::Listening);
 }
 
 bool Connection::changePort(const QString& answer) {
@@ -120,16 +112,14 @@ void Connection::end() {
     transport_.close();
 }
 
-// --- Peer
-
 void Connection::send(std::string_view message) {
     if (connected()) {
         transport_.sendData(message);
     }
 }
 
-void Connection::sendMove(int column, int row) {
-    send(wire::encodeMove(column, row));
+void Connection::sendMove(Cell cell) {
+    send(wire::encodeMove(cell.column, cell.row));
 }
 
 void Connection::sendReset() {
@@ -151,15 +141,9 @@ void Connection::resetReading() {
 void Connection::listenOnPort() {
     transport_.setLocalPort(quint16(portNumber_));
     transport_.listen();
-    if (portNumber_ == 0 && transport_.state() == Transport::Listening) {
+    if (portNumber_ == 0 && transport_.state() == Transport::State::Listening) {
         portNumber_ = transport_.localPort();
     }
-}
-
-void Connection::enterConnectedView() {
-    emit chatCleared();
-    game_.remotePlayStarted();
-    emit viewChanged(false);
 }
 
 void Connection::acceptCaller(int requestId) {
@@ -171,23 +155,21 @@ void Connection::acceptCaller(int requestId) {
     transport_.accept(requestId);
     resetReading();
     answered_ = true;
-    state_ = State::Connected;
-    game_.requestNewGame();
-    enterConnectedView();
+    setState(State::Connected);
 }
 
 void Connection::callAnswered() {
     if (state_ == State::Calling) {
-        state_ = State::Connected;
-        enterConnectedView();
+        setState(State::Connected);
     }
 }
 
 void Connection::peerClosed() {
-    const int state = transport_.state();
-    if (!idle() && (state == Transport::PeerClosing || state == Transport::Connected ||
-                    state == Transport::Resolved)) {
-        hangUpAndListen();
+    using Socket = Transport::State;
+    const Socket state = transport_.state();
+    if (!idle() &&
+        (state == Socket::PeerClosing || state == Socket::Connected || state == Socket::Resolved)) {
+        endConnection(false);  // nothing more reaches the other side
     }
 }
 
@@ -196,7 +178,7 @@ void Connection::transportFailed(int number, const QString& description) {
         return;
     }
     if (!idle() && number != Transport::kIgnoredError) {
-        hangUpAndListen();
+        endConnection(false);  // nothing more reaches the other side
     }
     emit failed(description);
 }
@@ -238,16 +220,16 @@ void Connection::handle(const std::vector<wire::Message>& messages) {
         }
         switch (message.kind) {
             case Kind::Move:
-                game_.receiveMove(message.column, message.row);
+                emit moveArrived({message.column, message.row});
                 break;
             case Kind::Reset:
-                game_.receiveReset();
+                emit resetArrived();
                 break;
             case Kind::Finish:
-                game_.receiveFinish();
+                emit finishArrived();
                 break;
             case Kind::Chat:
-                emit chatReceived(
+                emit chatArrived(
                     QString::fromLatin1(message.text.data(), qsizetype(message.text.size())));
                 break;
             case Kind::Close:

@@ -6,29 +6,27 @@
 
 #include <vector>
 
-#include "game.h"
+#include "board.h"
+#include "transport.h"
 #include "wire_reader.h"
 
 namespace velmora {
 
-class HoldTimer;
-class Transport;
+class Timer;
 
 // The connection to the other copy of the game: it listens on the port,
-// calls out, hangs up, and reads and writes the bytes of remote play. It is
-// the game's Peer; the window shows its state and hands it the user's
-// commands.
+// calls out, hangs up, and reads and writes the bytes of remote play. It
+// says what arrived and what became of the connection, and sends what it is
+// given while a remote game runs; it knows nothing of the game itself.
 //
-// While no remote game runs it listens. A caller is always taken: the
-// answerer sends "RESET" and moves first, and the caller waits for that move
-// from the moment it dials. Whenever the connection ends, whatever ends it,
-// it listens again and the game goes on against the computer.
+// While no remote game runs it listens. A caller is always taken. Whenever
+// the connection ends, whatever ends it, it listens again.
 //
 // Reading: every arrival is read by the wire reader. The start of a message
 // cut at the end of an arrival is held back for a quarter of a second; a read
 // that stopped with bytes still waiting in the middle of a chat line goes on
 // with that line in the next.
-class Connection : public QObject, public Peer {
+class Connection : public QObject {
     Q_OBJECT
 
 public:
@@ -38,11 +36,12 @@ public:
         Connected,  // a remote game runs
         HangingUp,  // between the end of a connection and listening again
     };
+    Q_ENUM(State)
     static constexpr int kDefaultPort = 16323;
     static constexpr int kHoldMilliseconds = 250;
 
     // `port` 0 listens on a port the system picks, which becomes the port.
-    Connection(Transport& transport, HoldTimer& holdTimer, Game& game, int port = kDefaultPort,
+    Connection(Transport& transport, Timer& holdTimer, int port = kDefaultPort,
                QObject* parent = nullptr);
 
     // --- commands
@@ -57,33 +56,35 @@ public:
     bool changePort(const QString& answer);
     // "@" and the text (ISO 8859-1); false, and nothing sent, unless connected.
     bool sendChat(const QByteArray& latin1Text);
+    // The messages of a remote game; nothing is sent unless connected.
+    void sendMove(Cell cell);
+    void sendReset();
+    void sendFinish();
     // The program ends: "CLOSE" while connected, and nothing more happens.
     void end();
 
     // --- what to show
     State state() const { return state_; }
     bool idle() const { return state_ == State::Listening || state_ == State::HangingUp; }
-    int socketState() const;
+    bool connected() const { return state_ == State::Connected; }
+    // This copy took the other's call (the last connection, until the next call).
+    bool answeredCall() const { return answered_; }
+    Transport::State socketState() const;
     int portNumber() const { return portNumber_; }
     QString localIp() const;
     // The address the user last typed, taken or not.
     const QString& remoteAddress() const { return remoteAddress_; }
 
-    // --- Peer
-    bool connected() const override;
-    bool calling() const override;
-    bool answeredCall() const override { return answered_; }
-    void sendMove(int column, int row) override;
-    void sendReset() override;
-    void sendFinish() override;
-
 signals:
-    // The view to show: idle (listening) or connected (calling or in a game).
-    // The status text is read afresh here and nowhere else.
-    void viewChanged(bool idle);
-    // A new connection or call: the chat boxes start empty.
-    void chatCleared();
-    void chatReceived(const QString& line);
+    // Calling, Connected (with answeredCall() telling who called), Listening
+    // again; also HangingUp, on the way. The socket's state may have changed
+    // with it.
+    void stateChanged(Connection::State state);
+    // From the other copy, in the order they came.
+    void moveArrived(Cell cell);
+    void resetArrived();
+    void finishArrived();
+    void chatArrived(const QString& line);
     // The local port could not be bound for a call; the connection has gone
     // back to listening.
     void portBusy();
@@ -94,9 +95,11 @@ private:
     void send(std::string_view message);
     void resetReading();
     void listenOnPort();
-    void enterConnectedView();
+    void setState(State state);
     void acceptCaller(int requestId);
     void callAnswered();
+    // `sayClose`: "CLOSE" goes out first, while the line is still up.
+    void endConnection(bool sayClose);
     void peerClosed();
     void transportFailed(int number, const QString& description);
     void readArrival();
@@ -104,8 +107,7 @@ private:
     void handle(const std::vector<wire::Message>& messages);
 
     Transport& transport_;
-    HoldTimer& holdTimer_;
-    Game& game_;
+    Timer& holdTimer_;
     State state_ = State::Listening;
     bool ended_ = false;
     bool answered_ = false;

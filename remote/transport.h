@@ -19,27 +19,27 @@ class Transport : public QObject {
     Q_OBJECT
 
 public:
-    // The ten states the program reads; the numbers are those of the
-    // status texts.
-    enum State : int {
-        Closed = 0,
-        Open = 1,  // a connection attempt that could not bind its local port
-        Listening = 2,
-        Pending = 3,  // a request waits for its handler
-        Resolving = 4,
-        Resolved = 5,
-        Connecting = 6,
-        Connected = 7,
-        PeerClosing = 8,  // the peer has closed its end
-        Error = 9,
+    // The ten states of the socket, each shown to the user by name.
+    enum class State {
+        Closed,
+        Open,  // a connection attempt that could not bind its local port
+        Listening,
+        Pending,  // a request waits for its handler
+        Resolving,
+        Resolved,
+        Connecting,
+        Connected,
+        PeerClosing,  // the peer has closed its end
+        Error,
     };
+    Q_ENUM(State)
 
     // The number of the error the program never acts on.
     static constexpr int kIgnoredError = 40017;
 
     using QObject::QObject;
 
-    virtual int state() const = 0;
+    virtual State state() const = 0;
     // Ends any connection or listener.
     virtual void close() = 0;
     // The port the next listen() or connectTo() binds; 0 lets the system
@@ -47,7 +47,7 @@ public:
     virtual void setLocalPort(quint16 port) = 0;
     virtual quint16 localPort() const = 0;
     virtual void listen() = 0;
-    // State 6 while the attempt runs, 1 when the local port cannot be bound.
+    // Connecting while the attempt runs, Open when the local port cannot be bound.
     virtual void connectTo(const QString& remoteHost, quint16 remotePort) = 0;
     virtual void accept(int requestId) = 0;
     // The bytes as they are, at once; nothing while not connected.

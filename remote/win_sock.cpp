@@ -69,7 +69,7 @@ void WinSock::close() {
         server_ = nullptr;
     }
     dropConnection();
-    state_ = Closed;
+    state_ = State::Closed;
 }
 
 void WinSock::dropConnection() {
@@ -108,11 +108,11 @@ void WinSock::listen() {
     if (!server_->listen(QHostAddress::Any, localPort_)) {
         server_->deleteLater();
         server_ = nullptr;
-        state_ = Error;
+        state_ = State::Error;
         return;
     }
     connect(server_, &QTcpServer::newConnection, this, &WinSock::onNewConnection);
-    state_ = Listening;
+    state_ = State::Listening;
 }
 
 void WinSock::onNewConnection() {
@@ -122,7 +122,7 @@ void WinSock::onNewConnection() {
         socket->setReadBufferSize(kReadBufferBytes);
         const int id = ++nextRequestId_;
         pending_.insert(id, socket);
-        state_ = Pending;
+        state_ = State::Pending;
         // Raised from the event loop; a request the handler did not accept, or
         // one that outlived the listener it came to, is refused.
         const quint64 generation = generation_;
@@ -135,8 +135,8 @@ void WinSock::onNewConnection() {
                 if (QTcpSocket* refused = pending_.take(id)) {
                     refused->abort();
                     refused->deleteLater();
-                    if (state_ == Pending) {
-                        state_ = server_ != nullptr ? Listening : Closed;
+                    if (state_ == State::Pending) {
+                        state_ = server_ != nullptr ? State::Listening : State::Closed;
                     }
                 }
             },
@@ -151,7 +151,7 @@ void WinSock::accept(int requestId) {
     }
     close();
     adoptConnection(socket);
-    state_ = Connected;
+    state_ = State::Connected;
     // What a caller sent before hanging up is read before its close.
     if (socket->bytesAvailable() > 0) {
         scheduleArrival();
@@ -170,15 +170,15 @@ void WinSock::connectTo(const QString& remoteHost, quint16 remotePort) {
     if (!socket->bind(QHostAddress(QHostAddress::AnyIPv4), localPort_,
                       QAbstractSocket::ReuseAddressHint)) {
         delete socket;
-        state_ = Open;
+        state_ = State::Open;
         return;
     }
     adoptConnection(socket);
     connect(socket, &QTcpSocket::connected, this, [this] {
-        state_ = Connected;
+        state_ = State::Connected;
         post(&WinSock::deliverConnect);
     });
-    state_ = Connecting;
+    state_ = State::Connecting;
     socket->connectToHost(remoteHost, remotePort);
 }
 
@@ -199,13 +199,13 @@ void WinSock::onSocketError() {
     const ErrorText text = describe(connection_->error());
     errorNumber_ = text.number;
     errorDescription_ = tr(text.description);
-    state_ = Error;
+    state_ = State::Error;
     post(&WinSock::deliverError);
 }
 
 void WinSock::onDisconnected() {
-    if (state_ == Connected) {
-        state_ = PeerClosing;
+    if (state_ == State::Connected) {
+        state_ = State::PeerClosing;
         post(&WinSock::deliverClose);
     }
 }
@@ -250,7 +250,7 @@ void WinSock::deliverError() {
 }
 
 void WinSock::sendData(std::string_view bytes) {
-    if (connection_ == nullptr || state_ != Connected) {
+    if (connection_ == nullptr || state_ != State::Connected) {
         return;
     }
     connection_->write(bytes.data(), qint64(bytes.size()));

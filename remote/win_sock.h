@@ -34,7 +34,7 @@ public:
     // transcript, and a long line is costly to lay out).
     static constexpr qint64 kReadBufferBytes = 4 * 1024;
 
-    int state() const override { return state_; }
+    State state() const override { return state_; }
 
     // Requests not yet accepted survive until their connectionRequest handler
     // has returned, so it can close() and accept().
@@ -70,7 +70,7 @@ private:
     void deliverClose();
     void deliverError();
 
-    int state_ = 0;
+    State state_ = State::Closed;
     quint16 localPort_ = 0;
     QTcpServer* server_ = nullptr;
     QTcpSocket* connection_ = nullptr;

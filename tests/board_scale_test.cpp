@@ -43,10 +43,10 @@ private slots:
         two->setSizeTwips(4020, 4020);
         one.clearAt(1);
         two->clear();  // at the screen's ratio
-        one.circle(middle.x(), middle.y(), radius, 0x0000FF);
-        two->arc(middle.x(), middle.y(), radius, 0, M_PI / 2, 0xFF0000);
+        one.circle(middle.x(), middle.y(), radius, Qt::red);
+        two->arc(middle.x(), middle.y(), radius, 0, M_PI / 2, Qt::blue);
         const QVector<QPoint> quarter = pixelsOf(*two, qRgb(0, 0, 255));
-        two->circle(middle.x(), middle.y(), radius, 0x0000FF);  // covers the quarter exactly
+        two->circle(middle.x(), middle.y(), radius, Qt::red);  // covers the quarter exactly
         QVERIFY(pixelsOf(*two, qRgb(0, 0, 255)).isEmpty());
         const QVector<QPoint> coarse = pixelsOf(one, kRed);
         const QVector<QPoint> fine = pixelsOf(*two, kRed);
@@ -62,7 +62,7 @@ private slots:
             return two->image().pixel(p.x() ^ 1, p.y()) != kRed;
         });
         QVERIFY(halves > fine.size() / 8);
-        two->line(middle.x(), middle.y(), middle.x() + 444, middle.y(), 0);
+        two->line(middle.x(), middle.y(), middle.x() + 444, middle.y(), Qt::black);
         // A pixel of the layout wide, in the screen's pixels: two of them.
         const int column = int((middle.x() + 333) * 2 / 15);
         int thick = 0;

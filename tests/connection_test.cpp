@@ -3,7 +3,8 @@
 #include <QTest>
 
 #include "connection.h"
-#include "hold_timer.h"
+#include "game.h"
+#include "game_link.h"
 #include "scripted_random.h"
 #include "test_doubles.h"
 #include "transport.h"
@@ -15,16 +16,16 @@ using velmora::Transport;
 namespace {
 
 struct FakeTransport : Transport {
-    int state() const override { return status; }
-    void close() override { status = Closed; }
+    State state() const override { return status; }
+    void close() override { status = State::Closed; }
     void setLocalPort(quint16 port) override { port_ = port; }
     quint16 localPort() const override { return port_; }
-    void listen() override { status = Listening; }
+    void listen() override { status = State::Listening; }
     void connectTo(const QString& host, quint16 port) override {
         called = QString("%1:%2 from %3").arg(host).arg(port).arg(port_);
-        status = Connecting;
+        status = State::Connecting;
     }
-    void accept(int) override { status = Connected; }
+    void accept(int) override { status = State::Connected; }
     void sendData(std::string_view bytes) override {
         sent += QByteArray(bytes.data(), qsizetype(bytes.size()));
     }
@@ -46,32 +47,22 @@ struct FakeTransport : Transport {
     QString called;
     QByteArray sent;
     QByteArray inbox;
-    int status = Closed;
+    State status = State::Closed;
     quint16 port_ = 0;
-};
-
-// The hold of a cut message, ended by the test; how long each was to last.
-struct FakeHold : velmora::HoldTimer, TestPause {
-    using TestPause::start;
-    void start(int milliseconds, std::function<void()> done) override {
-        started << milliseconds;
-        TestPause::start(std::move(done));
-    }
-    void cancel() override { TestPause::cancel(); }
-    QList<int> started;
 };
 
 struct Rig {
     FakeTransport transport;
-    FakeHold hold;
+    TestPause hold;
     ScriptedRandom random;
     TestPause pause;
-    Game game{connection, random, pause};
-    Connection connection{transport, hold, game, 5000};
+    Game game{random, pause};
+    Connection connection{transport, hold, 5000};
     QStringList chat;
 
     Rig() {
-        QObject::connect(&connection, &Connection::chatReceived,
+        velmora::linkGameAndConnection(game, connection);
+        QObject::connect(&connection, &Connection::chatArrived,
                          [this](const QString& line) { chat << line; });
         game.newGame();
         connection.hangUpAndListen();
@@ -81,8 +72,8 @@ struct Rig {
         transport.arrive(bytes);
         pause.finish();
     }
-    void press(double x, double y) {
-        game.press(1, x, y);
+    void press(int column, int row) {
+        game.play({column, row});
         pause.finish();
     }
 };
@@ -99,7 +90,7 @@ private slots:
     // Ports are 1 to 65530, other than the one in use.
     void theAnswererMovesFirstAndTheCallerWaitsFromDialling() {
         Rig rig;
-        QVERIFY(rig.connection.answeredCall() && !rig.game.moveLock());
+        QVERIFY(rig.connection.answeredCall() && rig.game.display().boardOpen);
         rig.connection.hangUpAndListen();
         for (const char* refused : {"example.org", "0.0.0.0", "256.1.1.1", "256.0.0.1"}) {
             QVERIFY(!rig.connection.call(refused));
@@ -111,18 +102,18 @@ private slots:
         QCOMPARE(rig.connection.remoteAddress(), QString("256.0.0.1"));
         QVERIFY(rig.connection.call("0.5"));
         QCOMPARE(rig.transport.called, QString("0.5:65530 from 65531"));
-        rig.transport.status = Transport::Connected;
+        rig.transport.status = Transport::State::Connected;
         emit rig.transport.connected();
         QCOMPARE(rig.connection.state(), Connection::State::Connected);
-        rig.press(2000, 2000);
+        rig.press(5, 5);
         rig.arrive("RESET");
-        rig.press(2000, 2000);
+        rig.press(5, 5);
         rig.arrive("55");
-        QVERIFY(rig.game.moveCount() == 1 && !rig.game.moveLock());
+        QVERIFY(rig.game.moveCount() == 1 && rig.game.display().boardOpen);
         QVERIFY(!rig.connection.answeredCall());
         emit rig.transport.error(Transport::kIgnoredError, "ignored");
         QVERIFY(!rig.connection.idle());
-        rig.transport.status = Transport::PeerClosing;
+        rig.transport.status = Transport::State::PeerClosing;
         emit rig.transport.closed();
         QVERIFY(rig.connection.idle());
         QCOMPARE(rig.transport.sent, QByteArray("RESETCLOSE"));
@@ -132,12 +123,12 @@ private slots:
     // ended no caller is taken.
     void bytesOnTheWireAreExact() {
         Rig rig;
-        rig.press(100, 3900);  // column 1, row 9
+        rig.press(1, 9);
         QVERIFY(rig.connection.sendChat("@h\xe9"));
         rig.arrive("11");
-        rig.press(2000, 2000);
+        rig.press(5, 5);
         rig.arrive("21");
-        rig.press(3900, 3900);
+        rig.press(9, 9);
         rig.arrive("31");     // the remote player scores, is drawn here, and told
         rig.arrive("CLOSE");  // answered in kind while still connected
         QVERIFY(rig.connection.idle() && !rig.connection.sendChat("late"));
@@ -146,7 +137,7 @@ private slots:
         emit rig.transport.connectionRequest(4);
         QCOMPARE(rig.transport.sent, QByteArray("RESET19@@h\xe9"
                                                 "5599FINISHCLOSE"));
-        QCOMPARE(rig.transport.status, int(Transport::Closed));
+        QCOMPARE(rig.transport.status, Transport::State::Closed);
     }
 
     // A chat line whose bytes were all read ends there, whatever its length; a

@@ -47,11 +47,14 @@ private slots:
                 dialogs.messageBox(line + "\r\n2", "", Dialogs::Buttons::YesNo, icon, first);
             seen << answers[int(answer)] + shown;
         }
-        pressWhenOpen(Qt::Key_Return);  // the input box's default text comes back
-        seen << dialogs.inputBox("Address?", "Remote IP", "10.0.0.1");
+        // The input box's default text comes back with Enter, nothing with Escape.
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+            pressWhenOpen(key);
+            seen << dialogs.inputBox("Address?", "Remote IP", "10.0.0.1").value_or("cancelled");
+        }
         // Icons as Qt numbers them: 4 a question, 0 none, 3 critical.
         QCOMPARE(seen, QStringList({"Yes <line>\n2 icon 4, 2 lines", "No <line>\n2 icon 0, 2 lines",
-                                    "No <line>\n2 icon 3, 2 lines", "10.0.0.1"}));
+                                    "No <line>\n2 icon 3, 2 lines", "10.0.0.1", "cancelled"}));
     }
 };
 

@@ -16,58 +16,76 @@ using Side = Game::Side;
 namespace {
 
 struct Rig {
-    FakePeer peer;
     ScriptedRandom random;
     TestPause timer;
-    Game game{peer, random, timer};
-    QSignalSpy logo{&game, &Game::logoChanged};
+    Game game{random, timer};
+    QSignalSpy turns{&game, &Game::turnChanged};
+    QStringList sent;  // to the other copy, since the last look
 
-    Rig() { game.newGame(); }
-    void click(int column, int row) {
-        const double cell = game.cellSize();
-        game.press(1, (column - 0.5) * cell, (row - 0.5) * cell);
+    Rig() {
+        QObject::connect(&game, &Game::moveToSend, [this](velmora::Cell cell) {
+            sent << QString::number(cell.column * 10 + cell.row);
+        });
+        QObject::connect(&game, &Game::resetToSend, [this] { sent << "RESET"; });
+        QObject::connect(&game, &Game::finishToSend, [this] { sent << "FINISH"; });
+        game.newGame();
     }
     // The n-th empty cell (from 0), column by column.
-    std::pair<int, int> nthEmpty(int n) const {
+    velmora::Cell nthEmpty(int n) const {
         for (int c = 1; c <= 9; ++c) {
             for (int r = 1; r <= 9; ++r) {
-                if (game.board()[c][r].cellState == 0 && n-- == 0) {
+                if (!game.owner({c, r}) && n-- == 0) {
                     return {c, r};
                 }
             }
         }
-        return {0, 0};
+        return {};
     }
-    // Moves, message ("you", "wait" for "Your Turn", "Wait ......"), L(ocked),
-    // N(ew Game on), P(ass on), + (a move owed), the logo (w)aiting, (s)till or
-    // (h)idden, and what went to the peer since the last look.
+    // Moves, message ("you", "wait" or the result), L(ocked board), N(ew Game
+    // on), P(ass on), + (the user scored and moves again), the waiting display
+    // of the last turn announced: (w)aiting, (s)till or (h)idden, and what went
+    // to the other copy since the last look.
     QString state() {
-        QString seen = QString::number(game.moveCount()) + ' ' + game.message() + ' ';
-        seen.replace(" Your Turn ", " you ").replace(" Wait ...... ", " wait ");
-        for (const auto& [on, flag] : {std::pair{game.moveLock(), 'L'},
-                                       {game.newGameEnabled(), 'N'},
-                                       {game.passEnabled(), 'P'},
-                                       {game.extraTurn(), '+'}}) {
+        const velmora::TurnDisplay shown = game.display();
+        const QString prompts[] = {"you", "wait", "result"};
+        QString seen = QString::number(game.moveCount()) + ' ' + prompts[int(shown.prompt)] + ' ';
+        for (const auto& [on, flag] : {std::pair{!shown.boardOpen, 'L'},
+                                       {shown.newGameEnabled, 'N'},
+                                       {shown.passEnabled, 'P'},
+                                       {game.turn() == velmora::Turn::UserAgain, '+'}}) {
             seen += on ? flag : '-';
         }
-        seen += logo.isEmpty() ? "-"
-                               : QString("wsh").mid(int(logo.last().at(0).value<Game::Logo>()), 1);
-        for (const QByteArray& message : std::exchange(peer.sent, {})) {
-            seen += ' ' + QString::fromLatin1(message);
+        seen += turns.isEmpty()
+                    ? QString("-")
+                    : QString("wsh").mid(
+                          int(velmora::displayFor(turns.last().at(0).value<velmora::Turn>(), true)
+                                  .waiting),
+                          1);
+        for (const QString& message : std::exchange(sent, {})) {
+            seen += ' ' + message;
         }
         return seen;
     }
+    QString signs(Game::Side side) const {
+        QStringList parts;
+        for (int marks : game.awards(side)) {
+            parts << QString::number(marks);
+        }
+        return parts.join('+');
+    }
     // Plays inputs separated by spaces and returns, joined by " / ", what was
-    // seen: "?" the state, "=" the user's and the opponent's signs, "#" how
+    // seen: "?" the state, "=" the user's and the opponent's awards, "#" how
     // many pauses the drawing took to its end, "p" what a Pass that was not
-    // ignored answered. c55 clicks on (5, 5); m55 is the remote move (5, 5),
+    // ignored answered. c55 plays (5, 5); m55 is the remote move (5, 5),
     // f55 the same drawn at once; r55 starts the computer's search at (5, 5).
+    // @d a call goes out, @c it is answered, @a a caller is taken, - the
+    // remote game ends.
     QString play(const QString& script) {
         QStringList seen;
         const QStringList answers{"", "owed", "passed"};  // an ignored Pass shows nothing
         const std::map<QString, std::function<void()>> inputs{
             {"?", [&] { seen << state(); }},
-            {"=", [&] { seen << game.signs(Side::User) + '|' + game.signs(Side::Opponent); }},
+            {"=", [&] { seen << signs(Side::User) + '|' + signs(Side::Opponent); }},
             {"#", [&] { seen << QString::number(timer.finish()); }},
             {"p", [&] { seen << answers.at(int(game.pass())); }},
             {"d", [this] { timer.finish(); }},
@@ -75,33 +93,39 @@ struct Rig {
             {"N", [this] { game.requestNewGame(); }},
             {"R", [this] { game.receiveReset(); }},
             {"F", [this] { game.receiveFinish(); }},
-            {"W", [this] { game.awaitFirstMove(); }},
-            {"+", [this] { game.remotePlayStarted(); }},
-            {"-", [this] { game.remotePlayEnded(); }},
             {"fast", [this] { game.setFastMode(true); }},
-            {"@a", [this] { peer.line = FakePeer::Line::Connected, peer.answerer = true; }},
-            {"@c", [this] { peer.line = FakePeer::Line::Connected, peer.answerer = false; }},
-            {"@d", [this] { peer.line = FakePeer::Line::Calling; }},
-            {"@i", [this] { peer.line = FakePeer::Line::Idle; }},
+            {"@d", [this] { game.callStarted(); }},
+            {"@c", [this] { game.callAnswered(); }},
+            {"@a", [this] { game.callerTaken(); }},
+            {"-", [this] { game.remoteGameEnded(); }},
             {"end",  // the opponent fills cells until the game ends
              [this] {
-                 while (game.result() == Game::Result::None) {
-                     const auto [column, row] = nthEmpty(0);
-                     game.receiveMove(column, row), timer.finish();
+                 while (!game.result()) {
+                     game.receiveMove(nthEmpty(0)), timer.finish();
                  }
              }},
-            // Right button; right of column 9, below row 9, on the frame, far outside.
+            // Off the board: the border ring and beyond.
             {"edges",
              [this] {
-                 game.press(2, 222, 222), game.press(1, 9 * 444 + 3, 100);
-                 game.press(1, 100, 9 * 444 + 3);
-                 game.press(1, -10, 100), game.press(1, 1e308, -1e308);
+                 for (velmora::Cell cell :
+                      {velmora::Cell{0, 5}, {10, 1}, {5, 0}, {1, 10}, {-3, 99}}) {
+                     game.play(cell);
+                 }
              }},
         };
         const std::map<QChar, std::function<void(int, int)>> cellInputs{
-            {'c', [this](int column, int row) { click(column, row); }},
-            {'m', [this](int column, int row) { game.receiveMove(column, row); }},
-            {'f', [this](int column, int row) { game.receiveMove(column, row), timer.finish(); }},
+            {'c',
+             [this](int column, int row) {
+                 game.play({column, row});
+             }},
+            {'m',
+             [this](int column, int row) {
+                 game.receiveMove({column, row});
+             }},
+            {'f',
+             [this](int column, int row) {
+                 game.receiveMove({column, row}), timer.finish();
+             }},
             {'r', [this](int column, int row) { random.startAt(column, row); }},
         };
         for (const QString& step : script.split(' ', Qt::SkipEmptyParts)) {
@@ -130,7 +154,7 @@ private slots:
     void inputsAndWhatTheUserSees_data() {
         QTest::addColumn<QString>("script");  // inputs => what was seen
         QTest::newRow("pace: user, remote")
-            << "f11 f21 f31 f41 f61 f71 f81 f91 @a c51 # = => 12 / 9|3+3";
+            << "@a f11 f21 f31 f41 f61 f71 f81 f91 c51 # = => 12 / 9|3+3";
         QTest::newRow("pace: user, computer")
             << "f11 f21 f31 f41 f51 f61 f71 f81 c91 # = => 4 / 9|3+6";
         QTest::newRow("pace: opponent") << "f11 f21 f31 f41 f61 f71 f81 f91 m51 # = => 20 / |3+3+9";
@@ -139,34 +163,83 @@ private slots:
             << "r46 p ? d ? f11 f21 c31 d ? p ? c99 d ? => passed / 1 wait L-P-w / 1 you -NP-s / 4 "
                "you -N-+s / owed / 4 you -N-+s / 6 you -NP-s";
         QTest::newRow("presses that are not moves, and clicks while a call goes out")
-            << "f55 ? c55 edges @d c11 ? @i c11 ? => 1 you -NP-s / 1 you -NP-s / 2 you LNP-s";
+            << "f55 ? c55 edges @d c11 ? - c11 ? => 1 you -NP-- / 0 wait L---w / 1 you LNP-s";
         QTest::newRow("remote moves go once drawn; only a scoring mover waits for FINISH")
-            << "f11 f21 f55 f65 @a c31 ? s s ? d ? c99 ? F ? c91 d ? F ? f75 ? N ? @i N ? => 5 you "
-               "L-P-s / 5 you ---+s 31 / 5 wait L--+w / 5 wait L--+w / 5 you -N-+s / 6 wait L---w "
-               "91 / 6 wait L---w / 7 wait L---w FINISH / 0 you -N--s RESET / 0 you -NP-s";
+            << "@a f11 f21 f55 f65 c31 ? s s ? d ? c99 ? F ? c91 d ? F ? f75 ? N ? - N ? => 5 you "
+               "L---s RESET / 5 you L---s 31 / 5 wait L---w / 5 wait L---w / 5 you -N-+s / 6 wait "
+               "L---w 91 / 6 wait L---w / 7 wait L---w FINISH / 0 you -N--s RESET / 0 you -NP-s";
         QTest::newRow("New Game moves first; a crossing RESET from the answerer wins")
-            << "@c N ? c19 ? d ? f91 ? N c55 d R ? => 0 you -NP-s RESET / 1 you L-P-s / 1 wait "
-               "L-P-w 19 / 2 you -NP-s / 0 wait L-P-w RESET 55";
-        QTest::newRow("crossing first moves: a side sent RESET waits for the first move")
-            << "@c R ? c55 ? f55 ? @a R ? c55 ? f55 ? c19 d f91 ? => 0 wait L-P-w / 0 wait L-P-w "
-               "/ 1 you --P-s / 0 wait L-P-w / 0 wait L-P-w / 1 you --P-s / 3 you -NP-s 19";
+            << "@d @c N ? c19 ? d ? f91 ? N c55 d R ? => 0 you -N--s RESET / 1 you L---s / 1 wait "
+               "L---w 19 / 2 you -N--s / 0 wait L---w RESET 55";
+        QTest::newRow("a caller waits for the first move; the answerer opens")
+            << "@d @c ? c55 ? f55 ? @a ? R ? c55 ? f55 ? c19 d f91 ? => 0 wait L---w / 0 wait "
+               "L---w / 1 you ----s / 0 you -N--s RESET / 0 you -N--s / 1 you L---s / 1 you -N--s "
+               "55 / 3 you -N--s 19";
         QTest::newRow("after a finished game the answerer opens, whoever starts")
-            << "end @c N ? end @a N ? end @c R ? end @a R ? => 0 wait L---w RESET / 0 you -N--s "
-               "RESET / 0 wait L---w / 0 you -N--s";
+            << "@d @c end N ? end @a end N ? @d @c end R ? @a end R ? => 0 wait L---w RESET / 0 "
+               "you -N--s RESET RESET / 0 wait L---w / 0 you -N--s RESET";
         QTest::newRow("crossing New Games: the answerer's stands")
-            << "end @a N c55 d R ? f45 R ? => 1 wait L---w RESET 55 / 0 wait L---w";
+            << "@a end N c55 d R ? f45 R ? => 1 wait L---w RESET RESET 55 / 0 wait L---w";
         QTest::newRow("crossing New Games: the caller's goes")
-            << "end @c N c55 d R ? f55 R ? => 0 wait L---w RESET / 0 wait L---w";
+            << "@d @c end N c55 d R ? f55 R ? => 0 wait L---w RESET / 0 wait L---w";
         QTest::newRow("a caller waits from dialling; a failed call leaves the board to the user")
-            << "@d N W ? @i - ? => 0 wait L-P-w / 0 you -NP-s";
+            << "@d ? - ? => 0 wait L---w / 0 you -NP-s";
         QTest::newRow("the computer takes over a turn the remote player owed")
-            << "f11 f21 @a + ? c99 d m31 s @i r55 - ? d ? - ? => 2 you -N--s / 4 wait L-P-w 99 / 5 "
-               "you -NP-s / 5 you -NP-s";
+            << "@a f11 f21 ? c99 d m31 s - r55 ? d ? - ? => 2 you -N--s RESET / 4 wait L-P-w 99 / "
+               "5 you -NP-s / 5 you -NP-s";
+        QTest::newRow("both clicked the same cell at the start: the local user moves on")
+            << "@a c55 d ? f55 ? => 1 wait L---w RESET 55 / 1 you -N--s";
     }
 
     void inputsAndWhatTheUserSees() {
         QFETCH(QString, script);
         QCOMPARE(Rig().play(script.section(" => ", 0, 0)), script.section(" => ", 1));
+    }
+
+    // What a view hears of a scoring move against the computer, in order, and
+    // of the end of a game: once each.
+    void aMoveIsAnnouncedInTheGamesTerms() {
+        Rig rig;
+        QStringList heard;
+        const auto cell = [](velmora::Cell c) { return QString("%1%2").arg(c.column).arg(c.row); };
+        QSignalSpy ended(&rig.game, &Game::ended);
+        QVERIFY(rig.turns.isValid() && ended.isValid());
+        QObject::connect(
+            &rig.game, &Game::markGrowing, [&](velmora::Cell c, Game::Mark m, int k, int n) {
+                heard << QString("mark %1 %2 %3/%4").arg(cell(c)).arg(int(m)).arg(k).arg(n);
+            });
+        QObject::connect(&rig.game, &Game::cellFilled, [&](velmora::Cell c, Side side) {
+            heard << QString("filled %1 by %2").arg(cell(c)).arg(int(side));
+        });
+        QObject::connect(&rig.game, &Game::runGrowing,
+                         [&](Game::Run r, Game::Pace pace, int k, int n) {
+                             heard << QString("run %1-%2 %3 %4/%5")
+                                          .arg(cell(r.from), cell(r.to))
+                                          .arg(int(pace))
+                                          .arg(k)
+                                          .arg(n);
+                         });
+        QObject::connect(&rig.game, &Game::awarded, [&](Side side, Game::Run r, int marks) {
+            heard << QString("award %1 %2-%3 %4")
+                         .arg(int(side))
+                         .arg(cell(r.from), cell(r.to))
+                         .arg(marks);
+        });
+        QObject::connect(
+            &rig.game, &Game::scoreChanged, [&](Side side, const QVector<int>& a, int total) {
+                heard << QString("score %1 %2 %3").arg(int(side)).arg(a.size()).arg(total);
+            });
+        rig.play("f17 f27 c37 d");
+        QCOMPARE(heard.mid(heard.indexOf("filled 27 by 1") + 1),
+                 QStringList({"mark 37 0 1/2", "mark 37 0 2/2", "filled 37 by 0", "run 17-37 1 1/1",
+                              "award 0 17-37 3", "score 0 1 3"}));
+        rig.play("end");
+        QCOMPARE(ended.count(), 1);
+        QCOMPARE(ended.at(0).at(1).toInt() + ended.at(0).at(2).toInt(),
+                 rig.game.total(Side::User) + rig.game.total(Side::Opponent));
+        QCOMPARE(rig.turns.last().at(0).value<velmora::Turn>(), velmora::Turn::Ended);
+        rig.play("N");
+        QCOMPARE(heard.last(), QString("score 1 0 0"));  // the rows emptied
     }
 };
 

@@ -43,7 +43,7 @@ private slots:
         QFETCH(bool, square);
         WindowRig rig;
         rig.window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(rig.window.get()));
+        QVERIFY(QTest::qWaitForWindowActive(rig.window));
         QTRY_VERIFY(rig.find("PicMain")->hasFocus());
         auto* board = rig.find<velmora::BoardPicture>("PicMain");
         QAccessibleInterface* table = QAccessible::queryAccessibleInterface(board);
@@ -62,12 +62,12 @@ private slots:
                 table->tableInterface()->cellAt(0, 2)->actionInterface()->doAction(
                     QAccessibleActionInterface::pressAction());
             } else {
-                rig.game().press(1, 100, 100);  // in (1, 1)
+                rig.game().play({1, 1});
             }
         }
         rig.timer.finish();
         QCOMPARE(board->focusCell(), focus);
-        QCOMPARE(rig.game().owner(focus.x(), focus.y()) == velmora::Game::Side::User, played);
+        QCOMPARE(rig.game().owner({focus.x(), focus.y()}) == velmora::Game::Side::User, played);
         // Shown is the image, and over the focus cell the square or not.
         const QRect cell = board->cellRect(focus.x(), focus.y()).translated(-kFrame, -kFrame);
         QImage shown = board->grab(QRect(QPoint(kFrame, kFrame), rig.board().size()))
@@ -82,7 +82,7 @@ private slots:
         const int focused = board->hasFocus() ? (focus.y() - 1) * 9 + focus.x() - 1 : -1;
         QCOMPARE(table->focusChild(), table->child(focused));
         for (int i = 0; i < 81; ++i) {
-            const auto owner = rig.game().owner(i % 9 + 1, i / 9 + 1);
+            const auto owner = rig.game().owner({i % 9 + 1, i / 9 + 1});
             const QString named =
                 owner ? QStringList{"yours", "opponent's"}.at(int(*owner)) : "empty";
             QCOMPARE(table->child(i)->text(QAccessible::Name),

@@ -150,7 +150,7 @@ private slots:
         // The next red mark grows counter-clockwise from the right, the last one
         // turned blue, New Game off; closing ends the drawing at once.
         rig.random.startAt(7, 7);
-        rig.game().press(1, 3.5 * rig.game().cellSize(), 3.5 * rig.game().cellSize());
+        rig.game().play({4, 4});
         while (pixelsNear(image, 7, 7, kRed, 10) < 3 && rig.timer.step()) {
         }
         const QImage aboveTheMiddle = image.copy(0, 0, image.width(), int(6.5 * kCell));
@@ -158,7 +158,7 @@ private slots:
                 pixelsNear(aboveTheMiddle, 7, 7, kRed, 10) == pixelsNear(image, 7, 7, kRed, 10));
         QVERIFY(pixelsNear(image, 9, 9, kRed) == 0 && pixelsNear(image, 9, 9, kBlue) >= 25);
         QVERIFY(!rig.find("cmcReset")->isEnabled() && !rig.find<QAction>("m_Reset")->isEnabled());
-        QSignalSpy ended(rig.window.get(), &velmora::MainWindow::unloaded);
+        QSignalSpy ended(rig.window, &velmora::MainWindow::unloaded);
         rig.trigger("m_Exit");
         QVERIFY(ended.count() == 1 && !rig.window->isVisible() && !rig.timer.pausing());
     }
@@ -202,7 +202,7 @@ private slots:
         QCOMPARE(rig.dialogs.shown.value(2), QString("|Hey!!! .... You Got Marks Already !!!|000"));
 
         rig.window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(rig.window.get()));
+        QVERIFY(QTest::qWaitForWindowActive(rig.window));
         // Ctrl+A, which the chat line would otherwise take, then the logo: a modal box, OK
         // the default, links under a pointing hand opening what the program holds.
         QStringList seen;

@@ -58,16 +58,16 @@ private slots:
         QCOMPARE(a.text("txtTX"), QString("not yet"));
         a.find<QPlainTextEdit>("txtRX")->setPlainText("an earlier talk");
         a.dialogs.whileAsking = [&] {  // b calls a from a's port number, plus one
-            b.listenOn(a.window->portNumber());
+            b.listenOn(a.connection().portNumber());
             b.dialogs.inputs << "127.0.0.1";
             QTest::mouseClick(b.find("cmcConnect"), Qt::LeftButton);
             QCOMPARE(b.text("lblStatus"), QString("Connecting"));
             QTRY_COMPARE(b.text("lblStatus"), QString("Connected"));
-            QTRY_COMPARE(a.window->socketState(), 7);
+            QTRY_COMPARE(a.connection().socketState(), velmora::Transport::State::Connected);
         };
         a.dialogs.inputs << "127.0.0.1";  // not acted on: the call taken stays
         a.trigger("m_Connect");
-        QCOMPARE(a.window->socketState(), 7);
+        QCOMPARE(a.connection().socketState(), velmora::Transport::State::Connected);
         a.checkView(true);
         b.checkView(true);
         QVERIFY(a.text("txtTX").isEmpty() && a.transcript().isEmpty());
@@ -80,20 +80,21 @@ private slots:
         QTRY_VERIFY(settled(a, b));
         QCOMPARE(b.text("lblMessage"), QString("Wait ......"));  // the answerer opens
         int order = 7;
-        for (int turns = 0; a.game().result() == Game::Result::None; ++turns) {
+        for (int turns = 0; !a.game().result(); ++turns) {
             QVERIFY(turns < 200);
-            Player& mover = a.game().moveLock() ? b : a;
+            Player& mover = a.game().display().boardOpen ? a : b;
             do {
                 order = (order * 37 + 11) % 81;
-            } while (mover.game().owner(order / 9 + 1, order % 9 + 1));
+            } while (mover.game().owner({order / 9 + 1, order % 9 + 1}));
             mover.click(order / 9 + 1, order % 9 + 1);
-            QTRY_VERIFY(settled(a, b) && (a.game().moveLock() != b.game().moveLock() ||
-                                          a.game().result() != Game::Result::None));
+            QTRY_VERIFY(settled(a, b) &&
+                        (a.game().display().boardOpen != b.game().display().boardOpen ||
+                         a.game().result()));
             QCOMPARE(QStringList({a.text("txtUserSig"), a.text("txtComTot"),
                                   (&mover == &a ? b : a).text("lblOtherSide")}),
                      QStringList({b.text("txtComSig"), b.text("txtUserTot"), "Remote:"}));
         }
-        QTRY_VERIFY(b.game().result() != Game::Result::None);
+        QTRY_VERIFY(b.game().result());
         QVERIFY(QStringList({"You WIN !!!/You Lost", "You Lost/You WIN !!!", "Level/Level"})
                     .contains(a.text("lblMessage") + "/" + b.text("lblMessage")));
 
@@ -112,14 +113,14 @@ private slots:
         QTRY_COMPARE(b.find<QPushButton>("cmcConnect")->text(), QString("Connect"));
         a.checkView(false);
         b.checkView(false);
-        QVERIFY(!b.game().moveLock());
+        QVERIFY(b.game().display().boardOpen);
         QCOMPARE(b.transcript(), kept);
     }
 
     // The boxes of the Remote menu, as the user sees them, and the goodbye on exit.
     void theRemoteMenusBoxesAndTheGoodbye() {
         Player a;
-        const int port = a.window->portNumber();
+        const int port = a.connection().portNumber();
         a.listenOn(65531);
         QCOMPARE(a.dialogs.prompts.last(),
                  "Input New Port-Number ( 1-65530 )|Port Number|" + QString::number(port));
@@ -147,7 +148,7 @@ private slots:
         callFails("|Connection is forcefully rejected|020");
         // The port a call goes out from, one above, is taken.
         QTcpServer holder;
-        QVERIFY(holder.listen(QHostAddress::Any, quint16(a.window->portNumber() + 1)));
+        QVERIFY(holder.listen(QHostAddress::Any, quint16(a.connection().portNumber() + 1)));
         callFails("|Port Busy, Wait a moment than call again|000");
         holder.close();
 
@@ -157,15 +158,15 @@ private slots:
         QCOMPARE(a.dialogs.shown.last(), "IP Address|Your Local IP Address is\r\n\r\n" +
                                              QString(10, ' ') + address.trimmed() +
                                              "\r\n\r\nPort Number is   " +
-                                             QString::number(a.window->portNumber()) + "|000");
+                                             QString::number(a.connection().portNumber()) + "|000");
         QVERIFY(QNetworkInterface::allAddresses().contains(QHostAddress(address.trimmed())));
 
         // Exit says goodbye to a caller before the program ends at once.
         QTcpSocket peer;
-        peer.connectToHost("127.0.0.1", quint16(a.window->portNumber()));
-        QTRY_COMPARE(a.window->socketState(), 7);
+        peer.connectToHost("127.0.0.1", quint16(a.connection().portNumber()));
+        QTRY_COMPARE(a.connection().socketState(), velmora::Transport::State::Connected);
         a.trigger("m_Exit");
-        a.window.reset();
+        a.session.reset();
         QByteArray received;
         QTRY_COMPARE(received += peer.readAll(), QByteArray("RESETCLOSE"));
     }

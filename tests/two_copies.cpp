@@ -5,8 +5,10 @@
 #include <map>
 
 #include "connection.h"
-#include "hold_timer.h"
+#include "game.h"
+#include "game_link.h"
 #include "random_source.h"
+#include "timer.h"
 #include "transport.h"
 
 namespace sim {
@@ -59,12 +61,9 @@ private:
 };
 
 // The pauses of the animations and the connection's hold.
-class ClockTimer : public velmora::PauseTimer, public velmora::HoldTimer {
+class ClockTimer : public velmora::Timer {
 public:
     explicit ClockTimer(World& world) : world_(world) {}
-    void start(std::function<void()> done) override {
-        start(velmora::TenMillisecondPause::kMilliseconds, std::move(done));
-    }
     void start(int milliseconds, std::function<void()> done) override {
         world_.at(world_.now() + milliseconds, [this, generation = ++generation_, done] {
             if (generation == generation_) {
@@ -86,29 +85,29 @@ public:
     Endpoint(World& world, QString address) : world_(world), address_(std::move(address)) {}
     Endpoint* peer = nullptr;
 
-    int state() const override { return state_; }
+    State state() const override { return state_; }
     void close() override {
         if (link_ != 0) {
             // Also a call still going out: the other side may have taken it already.
             peer->arrive(link_, peer->nextArrival(), [peer = peer] {
-                peer->state_ = PeerClosing;
+                peer->state_ = State::PeerClosing;
                 emit peer->closed();
             });
         }
         link_ = 0;
         inbox_.clear();
         lastArrival_ = 0;
-        state_ = Closed;
+        state_ = State::Closed;
     }
     void setLocalPort(quint16 port) override { port_ = port; }
     quint16 localPort() const override { return port_; }
     void listen() override {
         close();
-        state_ = Listening;
+        state_ = State::Listening;
     }
     void connectTo(const QString& remoteHost, quint16 remotePort) override {
         close();
-        state_ = Connecting;
+        state_ = State::Connecting;
         link_ = ++world_.links;
         world_.at(
             world_.now() + world_.chance(kMostDelay + 1),
@@ -116,15 +115,15 @@ public:
     }
     // A request is answered at once, so its number is the link of the call.
     void accept(int requestId) override {
-        state_ = Connected;
+        state_ = State::Connected;
         link_ = requestId;
         peer->arrive(link_, peer->nextArrival(), [peer = peer] {
-            peer->state_ = Connected;
+            peer->state_ = State::Connected;
             emit peer->connected();
         });
     }
     void sendData(std::string_view bytes) override {
-        if (state_ == Connected) {
+        if (state_ == State::Connected) {
             peer->receive(link_, QByteArray(bytes.data(), qsizetype(bytes.size())));
         }
     }
@@ -142,12 +141,12 @@ private:
         if (link_ != link) {
             return;
         }
-        if (peer->address_ == host && peer->state_ == Listening && peer->port_ == port) {
+        if (peer->address_ == host && peer->state_ == State::Listening && peer->port_ == port) {
             emit peer->connectionRequest(link);
             return;
         }
         arrive(link, nextArrival(), [this] {
-            state_ = Error;
+            state_ = State::Error;
             emit error(10061, QStringLiteral("Connection is forcefully rejected"));
         });
     }
@@ -195,7 +194,7 @@ private:
 
     World& world_;
     QString address_;
-    int state_ = Closed;
+    State state_ = State::Closed;
     quint16 port_ = 0;
     int link_ = 0;  // the connection or call this end holds; 0 for none
     QByteArray inbox_;
@@ -212,20 +211,22 @@ struct Copy {
           pause(world),
           hold(world),
           random(world),
-          game(connection, random, pause),
-          connection(endpoint, hold, game, 5000) {
-        QObject::connect(&connection, &Connection::chatReceived,
+          game(random, pause),
+          connection(endpoint, hold, 5000) {
+        velmora::linkGameAndConnection(game, connection);
+        QObject::connect(&connection, &Connection::chatArrived,
                          [this](const QString& line) { received << line; });
-        QObject::connect(&connection, &Connection::chatCleared, [this, &world] {
-            sent.clear();
-            received.clear();
-            world.figures.connections += connection.answeredCall() ? 1 : 0;
-        });
+        QObject::connect(
+            &connection, &Connection::stateChanged, [this, &world](Connection::State state) {
+                if (state == Connection::State::Calling || state == Connection::State::Connected) {
+                    sent.clear();
+                    received.clear();
+                    world.figures.connections += connection.answeredCall() ? 1 : 0;
+                }
+            });
     }
     bool inGame() const { return connection.state() == Connection::State::Connected; }
-    bool mayMove() const {
-        return !game.moveLock() && !game.drawing() && game.result() == Game::Result::None;
-    }
+    bool mayMove() const { return game.display().boardOpen && !game.drawing(); }
 
     Endpoint endpoint;
     ClockTimer pause;
@@ -287,7 +288,7 @@ private:
             copy.connection.call(other.endpoint.localIp());
         } else if (copy.connection.idle()) {
             clickSomewhere(copy);
-        } else if (copy.game.result() != Game::Result::None && roll < 5000) {
+        } else if (copy.game.result() && roll < 5000) {
             pressNewGame(copy);
         } else if (roll < 8000) {
             clickSomewhere(copy);
@@ -303,7 +304,7 @@ private:
     }
 
     void pressNewGame(Copy& copy) {
-        if (copy.game.newGameEnabled()) {
+        if (copy.game.display().newGameEnabled) {
             copy.game.requestNewGame();
         }
     }
@@ -320,9 +321,8 @@ private:
             return;
         }
         const int i = empty[chance(int(empty.size()))];
-        const velmora::Position& cell = copy.game.board()[i / kBoardCells + 1][i % kBoardCells + 1];
         const int movesBefore = copy.game.moveCount();
-        copy.game.press(1, cell.centreX, cell.centreY);
+        copy.game.play({i / kBoardCells + 1, i % kBoardCells + 1});
         // Now and then a user thinks better of a move while it draws.
         if (copy.game.moveCount() != movesBefore && !copy.connection.idle() && chance(50) == 0) {
             at(
@@ -354,7 +354,8 @@ private:
         const Side theirs = mirrored ? Side::User : Side::Opponent;
         QString cells;
         for (int i = 0; i < velmora::kPlayingCells; ++i) {
-            const std::optional<Side> owner = game.owner(i / kBoardCells + 1, i % kBoardCells + 1);
+            const std::optional<Side> owner =
+                game.owner({i / kBoardCells + 1, i % kBoardCells + 1});
             cells += !owner ? '.' : *owner == mine ? 'x' : 'o';
         }
         return QStringLiteral("%1 moves %2, totals %3:%4, ended %5")
@@ -362,7 +363,7 @@ private:
             .arg(game.moveCount())
             .arg(game.total(mine))
             .arg(game.total(theirs))
-            .arg(game.result() != Game::Result::None);
+            .arg(game.result().has_value());
     }
 
     void checkQuietMoment() {
@@ -378,7 +379,7 @@ private:
             ++figures.divergences;
             return fail(view(a_.game, false) + " / " + view(b_.game, true));
         }
-        if (a_.game.result() != Game::Result::None) {
+        if (a_.game.result()) {
             if (!std::exchange(finishedCounted_, true)) {
                 ++figures.finishedGames;
                 lastFinish_ = now();

@@ -42,8 +42,8 @@ private slots:
         Listening server;
         auto caller = std::make_unique<WinSock>();
         caller->connectTo("127.0.0.1", server.sock.localPort());
-        QTRY_COMPARE(server.sock.state(), int(WinSock::Connected));
-        QTRY_COMPARE(caller->state(), int(WinSock::Connected));
+        QTRY_COMPARE(server.sock.state(), WinSock::State::Connected);
+        QTRY_COMPARE(caller->state(), WinSock::State::Connected);
         QSignalSpy closed(&server.sock, &WinSock::closed);
         QByteArray words;
         qsizetype largest = 0;
@@ -64,7 +64,7 @@ private slots:
         caller->sendData("CLOSE");
         caller.reset();
         QTRY_COMPARE(closed.count(), 1);
-        QCOMPARE(server.sock.state(), int(WinSock::PeerClosing));
+        QCOMPARE(server.sock.state(), WinSock::State::PeerClosing);
         QCOMPARE(words.sliced(megabyte), QByteArray("CLOSE"));
     }
 
@@ -78,7 +78,7 @@ private slots:
         QTcpSocket second;
         first.connectToHost("127.0.0.1", server.sock.localPort());
         second.connectToHost("127.0.0.1", server.sock.localPort());
-        QTRY_COMPARE(server.sock.state(), int(WinSock::Connected));
+        QTRY_COMPARE(server.sock.state(), WinSock::State::Connected);
         QTRY_VERIFY(first.state() == QAbstractSocket::UnconnectedState ||
                     second.state() == QAbstractSocket::UnconnectedState);
         QCOMPARE(requests.count(), 1);
@@ -94,7 +94,7 @@ private slots:
         server.sock.listen();
         QTcpSocket next;
         next.connectToHost(QHostAddress::LocalHost, server.sock.localPort());
-        QTRY_COMPARE(server.sock.state(), int(WinSock::Connected));
+        QTRY_COMPARE(server.sock.state(), WinSock::State::Connected);
         next.write("heard");
         QTRY_COMPARE(heard, QByteArray("heard"));
     }
@@ -105,19 +105,19 @@ private slots:
         QSignalSpy errors(&caller, &WinSock::error);
         caller.connectTo("127.0.0.1", FreePort());
         QTRY_COMPARE(errors.count(), 1);
-        QCOMPARE(caller.state(), int(WinSock::Error));
+        QCOMPARE(caller.state(), WinSock::State::Error);
         Listening first;
         Listening second;
         const quint16 localPort = FreePort();
         caller.setLocalPort(localPort);
         caller.connectTo("127.0.0.1", first.sock.localPort());
-        QTRY_COMPARE(caller.state(), int(WinSock::Connected));
+        QTRY_COMPARE(caller.state(), WinSock::State::Connected);
         QCOMPARE(caller.localPort(), localPort);
         caller.close();  // the first to close is the end left in TIME_WAIT
-        QTRY_COMPARE(first.sock.state(), int(WinSock::PeerClosing));
+        QTRY_COMPARE(first.sock.state(), WinSock::State::PeerClosing);
         caller.connectTo("127.0.0.1", second.sock.localPort());
-        QCOMPARE(caller.state(), int(WinSock::Connecting));
-        QTRY_COMPARE(caller.state(), int(WinSock::Connected));
+        QCOMPARE(caller.state(), WinSock::State::Connecting);
+        QTRY_COMPARE(caller.state(), WinSock::State::Connected);
     }
 };
 

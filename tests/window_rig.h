@@ -17,10 +17,11 @@
 #include "link_opener.h"
 #include "main_window.h"
 #include "scripted_random.h"
+#include "session.h"
 #include "test_doubles.h"
 
 // Records each box as "title|text|" and its buttons, icon and default as numbers;
-// answers from a script, then Yes and the empty text.
+// answers from a script, then Yes.
 class FakeDialogs : public velmora::Dialogs {
 public:
     Answer messageBox(const QString& text, const QString& title, Buttons buttons, Icon icon,
@@ -29,14 +30,18 @@ public:
                      QString("|%1%2%3").arg(int(buttons)).arg(int(icon)).arg(int(defaultAnswer));
         return answers.isEmpty() ? Answer::Yes : answers.dequeue();
     }
-    QString inputBox(const QString& prompt, const QString& title,
-                     const QString& defaultText) override {
+    // Answers from `inputs`, then Cancel.
+    std::optional<QString> inputBox(const QString& prompt, const QString& title,
+                                    const QString& defaultText) override {
         prompts << prompt + "|" + title + "|" + defaultText;
         // What happens while the user takes their time over the box, once.
         if (auto meanwhile = std::exchange(whileAsking, nullptr)) {
             meanwhile();
         }
-        return inputs.isEmpty() ? QString() : inputs.dequeue();
+        if (inputs.isEmpty()) {
+            return std::nullopt;
+        }
+        return inputs.dequeue();
     }
     std::function<void()> whileAsking;
     QStringList shown;
@@ -64,19 +69,22 @@ struct WindowRig {
     ScriptedRandom random;
     TestPause timer;
     RecordingLinks links;
-    std::unique_ptr<velmora::MainWindow> window;
+    std::unique_ptr<velmora::Session> session;
+    velmora::MainWindow* window = nullptr;
 
     explicit WindowRig(bool show = true) {
-        window = std::make_unique<velmora::MainWindow>(
-            velmora::WindowServices{dialogs, random, timer, links},
+        session = std::make_unique<velmora::Session>(
+            velmora::SessionServices{dialogs, random, timer, links},
             QStringList{VELMORA_RESOURCES_DIR}, 0);
+        window = &session->window();
         if (show) {
             window->show();
-            QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-            QTRY_VERIFY(window->game().cellSize() > 0);
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            QTRY_VERIFY(find<velmora::BoardPicture>("PicMain")->cellTwips() > 0);
         }
     }
-    velmora::Game& game() { return window->game(); }
+    velmora::Game& game() { return session->game(); }
+    velmora::Connection& connection() { return session->connection(); }
     template <typename T = QWidget>
     T* find(const char* name) const {
         T* found = window->findChild<T*>(name);
@@ -94,7 +102,7 @@ struct WindowRig {
         const QPoint inBoard(frame + int((column - 0.5) * kCellPixels),
                              frame + int((row - 0.5) * kCellPixels));
         QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
-                          find("PicMain")->mapTo(window.get(), inBoard));
+                          find("PicMain")->mapTo(window, inBoard));
         if (timer.held) {
             timer.finish();
         }
@@ -102,7 +110,7 @@ struct WindowRig {
     // The opponent takes these cells.
     void fill(std::initializer_list<std::pair<int, int>> cells) {
         for (const auto& [column, row] : cells) {
-            window->game().receiveMove(column, row);
+            game().receiveMove({column, row});
             timer.finish();
         }
     }

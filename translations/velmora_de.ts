@@ -67,37 +67,6 @@
     </message>
 </context>
 <context>
-    <name>velmora::Game</name>
-    <message>
-        <source>Your Turn</source>
-        <translation>Dein Zug</translation>
-    </message>
-    <message>
-        <source>Wait ......</source>
-        <translation>Warte ......</translation>
-    </message>
-    <message>
-        <source>Computer:</source>
-        <translation>Computer:</translation>
-    </message>
-    <message>
-        <source>Level</source>
-        <translation>Gleichstand</translation>
-    </message>
-    <message>
-        <source>You WIN !!!</source>
-        <translation>Gewonnen!!!</translation>
-    </message>
-    <message>
-        <source>You Lost</source>
-        <translation>Verloren</translation>
-    </message>
-    <message>
-        <source>Remote:</source>
-        <translation>Gegner:</translation>
-    </message>
-</context>
-<context>
     <name>velmora::MainWindow</name>
     <message>
         <source>Hey!!! .... You Got Marks Already !!!</source>
@@ -380,6 +349,14 @@
     <message>
         <source>The game is over</source>
         <translation>Das Spiel ist aus</translation>
+    </message>
+    <message>
+        <source>Wait ......</source>
+        <translation>Warte ......</translation>
+    </message>
+    <message>
+        <source>Remote:</source>
+        <translation>Gegner:</translation>
     </message>
 </context>
 <context>

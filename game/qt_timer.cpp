@@ -1,8 +1,8 @@
-#include "pause_timer.h"
+#include "qt_timer.h"
 
 namespace velmora {
 
-SingleShot::SingleShot(Qt::TimerType type) {
+QtTimer::QtTimer(Qt::TimerType type) {
     timer_.setSingleShot(true);
     timer_.setTimerType(type);
     QObject::connect(&timer_, &QTimer::timeout, [this] {
@@ -15,12 +15,12 @@ SingleShot::SingleShot(Qt::TimerType type) {
     });
 }
 
-void SingleShot::start(int milliseconds, std::function<void()> done) {
+void QtTimer::start(int milliseconds, std::function<void()> done) {
     done_ = std::move(done);
     timer_.start(milliseconds);
 }
 
-void SingleShot::cancel() {
+void QtTimer::cancel() {
     timer_.stop();
     done_ = nullptr;
 }
