@@ -1,6 +1,6 @@
 #include "board.h"
 
-#include "leading_number.h"
+#include "rounding.h"
 
 namespace velmora {
 
