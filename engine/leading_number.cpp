@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cmath>
 #include <limits>
 #include <string>
 
@@ -147,18 +146,6 @@ double leadingNumber(std::string_view text) {
         value = huge ? std::numeric_limits<double>::infinity() : 0.0;
     }
     return signLength == 1 ? -value : value;
-}
-
-double roundHalfEven(double value) {
-    const double below = std::floor(value);
-    const double fraction = value - below;
-    if (fraction > 0.5) {
-        return below + 1;
-    }
-    if (fraction == 0.5 && std::fmod(below, 2.0) != 0) {
-        return below + 1;
-    }
-    return below;
 }
 
 }  // namespace velmora

@@ -12,8 +12,4 @@ namespace velmora {
 // Too large a number reads as an infinity, never as a wrapped value.
 double leadingNumber(std::string_view text);
 
-// Round to the nearest integer, a value exactly halfway going to the even
-// neighbour (2.5 gives 2, 3.5 gives 4).
-double roundHalfEven(double value);
-
 }  // namespace velmora

@@ -2,7 +2,7 @@
 // of each mark, how far an arc or a run has grown at each step.
 #include "board_picture.h"
 
-#include "leading_number.h"
+#include "rounding.h"
 
 namespace velmora {
 

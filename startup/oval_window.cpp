@@ -3,7 +3,7 @@
 #include <QRegion>
 #include <QWidget>
 
-#include "leading_number.h"
+#include "rounding.h"
 
 namespace velmora {
 

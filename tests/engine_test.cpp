@@ -8,8 +8,8 @@
 #include <utility>
 
 #include "computer_player.h"
-#include "leading_number.h"
 #include "move_evaluation.h"
+#include "rounding.h"
 #include "scripted_random.h"
 
 namespace {
