@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "announcer.h"
+
+#include <QAccessibleWidget>
+#include <QTimer>
+
+namespace velmora {
+
+namespace {
+
+class AccessibleAnnouncer : public QAccessibleWidget {
+public:
+    explicit AccessibleAnnouncer(QWidget* widget)
+        : QAccessibleWidget(widget, QAccessible::Notification) {}
+};
+
+QAccessibleInterface* announcerFactory(const QString&, QObject* object) {
+    auto* announcer = qobject_cast<Announcer*>(object);
+    return announcer != nullptr ? new AccessibleAnnouncer(announcer) : nullptr;
+}
+
+}  // namespace
+
+Announcer::Announcer(QWidget* parent) : QWidget(parent), gap_(new QTimer(this)) {
+    static const bool installed = [] {
+        QAccessible::installFactory(announcerFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+    setObjectName("announcer");
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(0, 0, 1, 1);
+    hide();
+    gap_->setSingleShot(true);
+    // A coarse timer may fire early; the gap is a lower bound for Orca.
+    gap_->setTimerType(Qt::PreciseTimer);
+    gap_->setInterval(kSpacingMs);
+    connect(gap_, &QTimer::timeout, this, &Announcer::sayNext);
+}
+
+void Announcer::say(const QString& text) {
+    if (text.isEmpty()) {
+        return;
+    }
+    queue_ << text;
+    if (!gap_->isActive()) {
+        sayNext();
+    }
+}
+
+void Announcer::clear() {
+    queue_.clear();
+}
+
+void Announcer::sayNext() {
+    if (queue_.isEmpty()) {
+        return;
+    }
+    const QString text = queue_.takeFirst();
+    // Orca speaks a notification when it appears, not when it is renamed.
+    hide();
+    setAccessibleName(text);
+    show();
+    gap_->start();
+    emit announced(text);
+}
+
+}  // namespace velmora
