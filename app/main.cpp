@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program starts with the splash screen, which hands over to the main
 // window after eight seconds or at a click.
 #include <QApplication>

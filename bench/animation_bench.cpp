@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays whole games against the computer in the real main window with every
 // animation on, paced by the real pause timer, and prints what the pauses
 // cost, with the clock of the day fixed at 03:00 and at 21:00:

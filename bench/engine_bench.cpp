@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules and the computer's search, timed on their own.
 //   build/bench/engine_bench
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Remote play under load, with real windows, real pauses and real sockets:
 //   QT_QPA_PLATFORM=offscreen build/bench/remote_bench
 // 1. Latency: two windows on loopback play moves; from the click on one side

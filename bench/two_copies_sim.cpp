@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two copies of the game on the simulated network, from fresh seeds or from
 // one given seed. Prints games played, divergences, stalls and chat lines the
 // protocol could not keep whole; a failure prints its seed, which replays it:

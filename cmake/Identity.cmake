@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program's identity, held in this one place: the build's project version,
 # the version the windows show and the notices of the about box come from here.
 set(VELMORA_VERSION_MAJOR 1)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # How the game installs, as any desktop game does: the program in bin/ (in
 # games/ in the Debian package), its clips and the catalogues of its texts in
 # share/velmora/ (where it looks when they are not beside it), a menu entry,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes at all: the reader must refuse or decode them without reading
 // out of bounds, and a decoded clip must be consistent.
 #include <cstdlib>

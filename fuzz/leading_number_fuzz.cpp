@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text: never a NaN, blanks never change the value, and the value is the
 // one the C library reads from the same characters without their blanks: a
 // decimal number exactly, down to the sign of a zero and the side an overflow

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where libFuzzer is not available, a fuzz target's entry point is linked to
 // this main(), which feeds it every file of the folders (or the files) named
 // on the command line, in name order. A broken invariant aborts, and the

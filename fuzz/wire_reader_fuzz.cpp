@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes from the peer, in one piece or two: moves name playing cells, the
 // held bytes can still become a message, a chat line is last, and what was
 // read, sent again as the messages it was read as, reads the same in one piece

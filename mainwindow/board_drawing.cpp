@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the game shows, as the board draws it: where a cell lies, the colour
 // of each mark, how far an arc or a run has grown at each step.
 #include "board_picture.h"

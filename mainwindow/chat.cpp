@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lines of text between the two users while they are connected.
 #include <QLineEdit>
 #include <QPlainTextEdit>

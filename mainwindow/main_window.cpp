@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: its wiring to the game, and what it shows of it.
 #include "main_window.h"
 

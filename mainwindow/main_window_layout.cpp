@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as created: every control with its place, size, text, tool
 // tip and font, the tab order, and the menu tree. Places are in twips.
 #include <QAction>

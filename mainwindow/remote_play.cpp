@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Remote play as the window shows it: the connection toggle, the two views,
 // the Remote menu and its boxes. The connection decides; the window asks the
 // user and shows what the connection holds.

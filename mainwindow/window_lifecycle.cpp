@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's life from its first activation to the end of the program.
 #include <QCloseEvent>
 #include <QTimer>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board and the clips on a screen scaled by two (QT_SCALE_FACTOR=2 in tests/CMakeLists.txt).
 #include <QTest>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The connection to the other copy, on a transport the test plays: what it
 // calls and answers, the bytes it writes, and how it reads what arrives.
 #include <QTest>

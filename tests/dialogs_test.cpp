@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real boxes as far as our adapter decides: Enter's button, Escape's answer,
 // lines broken at CR LF and nowhere else, the icon, the input box's default.
 #include <QLabel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How a move scores, which cell the computer takes, and how halves round. The
 // numbers read from texts are checked by fuzz/leading_number_fuzz's corpus.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's rules, turns and drawing queue, through its public inputs.
 #include <QSignalSpy>
 #include <QTest>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a fresh prefix and checks it as a desktop takes it:
 # the menu entry and the AppStream metadata validate, and the installed game,
 # started from another folder, finds its clips without a word (the splash

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board played from the keyboard, and as a screen reader finds it: a table
 // of cells named by their owners, the focus cell its focus.
 #include <QAccessible>

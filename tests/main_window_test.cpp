@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window and its about box as the user and a screen reader find them.
 #include <QAccessible>
 #include <QMenuBar>

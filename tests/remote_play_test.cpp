@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two windows over loopback as their users see them; the connection's rules
 // and bytes are connection_test's and two_copies_test's.
 #include <QNetworkInterface>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The splash, and its hand-over to the main window.
 #include <QLabel>
 #include <QPointer>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The locale chooses the texts' catalogue; without one, the English as written.
 #include <QProcess>
 #include <QPushButton>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two copies on the simulated network, from a fixed seed: a thousand games in
 // which the boards, the totals and the turn never disagree at a quiet moment.
 #include <QTest>

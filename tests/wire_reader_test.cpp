@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reader of the peer's bytes, through its two entry points: arrivals in
 // pieces, the bytes it held back between them, and the flush when no more come.
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs, with apt-get, whichever of the named Debian packages are missing.
 set -euo pipefail
 missing=()

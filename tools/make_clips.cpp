@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the game's two animation clips and writes them as AVI files:
 //   A_Logo.avi  49 x 49, RLE8: a mark circling a cell of a small board, then
 //               a scoring line across its middle row; it loops.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the program's desktop icon, the product emblem of resources/pictures,
 // at the sizes of the freedesktop icon theme:
 //   OUTPUT_FOLDER/<size>x<size>/apps/<ICON_NAME>.png for 16 to 256 pixels.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the tests again with clang, AddressSanitizer and
 # UndefinedBehaviorSanitizer (and the fuzz targets, whose corpora are
 # replayed), in build-sanitize/, and runs them. Any report fails the run.
