@@ -16,7 +16,7 @@ enum class Strength { Easy, Normal, Strong, Expert };
 class StrongSearch;
 
 // Chooses the computer's cells at any strength. It keeps what its searches
-// have learnt (a table of solved positions, at most 32 MB, made on the first
+// have learnt (tables of solved positions, 34 MB, made on the first
 // Strong or Expert move) from one move and one game to the next, since the
 // value of a position depends only on which cells are empty. One search at a
 // time per object; a worker thread may own it.
