@@ -11,10 +11,10 @@ namespace velmora {
 
 namespace {
 
-// Expert solves the last 31 cells always and up to 38 when about 2 million
-// positions (some 0.6 s) settle it; Strong the last 14, up to 18, for a
+// Expert solves the last 30 cells always and up to 38 when about a million
+// positions (some 0.3 s) settle it; Strong the last 14, up to 18, for a
 // hundredth of the time. Measured in bench/strength_tournament.
-constexpr StrongSearch::Limits kExpert{31, 38, 2000000, 50000};
+constexpr StrongSearch::Limits kExpert{30, 38, 1000000, 50000};
 constexpr StrongSearch::Limits kStrong{14, 18, 100000, 5000};
 
 int drawBelow(RandomSource& random, int n) {
