@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The four strengths are in order, Expert's ending is exact, and a search
+// stops when it is told to.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "computer_strengths.h"
+#include "move_evaluation.h"
+
+using namespace velmora;
+
+namespace {
+
+const std::atomic<bool> kGoOn{false};
+
+// The mover's best final margin, by plain minimax over every order of moves.
+int BruteForce(BoardGrid& board) {
+    int best = -1000;
+    for (int c = 1; c <= kBoardCells; ++c) {
+        for (int r = 1; r <= kBoardCells; ++r) {
+            if (board[c][r].cellState == 0) {
+                LineRecord record;
+                evaluateMove(board, c, r, record);
+                board[c][r].cellState = 1;
+                const int rest = BruteForce(board);
+                board[c][r].cellState = 0;
+                best = std::max(best, record.marks ? record.marks + rest : -rest);
+            }
+        }
+    }
+    return best == -1000 ? 0 : best;
+}
+
+// Wins of `a` over `b` in `games` seeded games, first move alternating.
+int Wins(Strength a, Strength b, int games) {
+    ComputerPlayer players[2];
+    const Strength sides[2] = {a, b};
+    int wins = 0;
+    for (int g = 0; g < games; ++g) {
+        SeededRandom random[2] = {SeededRandom(2 * g + 7), SeededRandom(2 * g + 8)};
+        BoardGrid board{};
+        int margin = 0;
+        for (int filled = 0, mover = g % 2; filled < kPlayingCells; ++filled) {
+            const Cell cell = players[mover].choose(board, sides[mover], random[mover], kGoOn);
+            EXPECT_EQ(board.at(std::size_t(cell.column)).at(std::size_t(cell.row)).cellState, 0);
+            board[cell.column][cell.row].cellState = 1;
+            LineRecord record;
+            evaluateMove(board, cell.column, cell.row, record);
+            margin += mover == 0 ? record.marks : -record.marks;
+            mover = record.marks ? mover : 1 - mover;
+        }
+        wins += margin > 0;
+    }
+    return wins;
+}
+
+TEST(Strengths, EachBeatsTheOneBelowInAFixedSeedTournament) {
+    EXPECT_LE(Wins(Strength::Easy, Strength::Normal, 60), 15);
+    EXPECT_GE(Wins(Strength::Strong, Strength::Normal, 60), 45);
+    EXPECT_GE(Wins(Strength::Expert, Strength::Strong, 16), 11);
+}
+
+TEST(Strengths, ExpertTakesACellOfTheBestMarginInSmallEndings) {
+    SeededRandom random(3);
+    ComputerPlayer player;
+    for (int position = 0; position < 40; ++position) {
+        // The ending of a game of Easy against itself, 4 to 9 cells left.
+        BoardGrid board{};
+        for (int filled = 0; filled < kPlayingCells - 4 - position % 6; ++filled) {
+            const Cell cell = player.choose(board, Strength::Easy, random, kGoOn);
+            board[cell.column][cell.row].cellState = 1;
+        }
+        const Cell cell = player.choose(board, Strength::Expert, random, kGoOn);
+        ASSERT_EQ(board.at(std::size_t(cell.column)).at(std::size_t(cell.row)).cellState, 0);
+        const int best = BruteForce(board);
+        LineRecord record;
+        evaluateMove(board, cell.column, cell.row, record);
+        board[cell.column][cell.row].cellState = 1;
+        const int rest = BruteForce(board);
+        EXPECT_EQ(record.marks ? record.marks + rest : -rest, best) << "position " << position;
+    }
+}
+
+TEST(Strengths, AFullBoardOrACancelledSearchGivesNoCell) {
+    BoardGrid board{};
+    const std::atomic<bool> cancelled{true};
+    SeededRandom random(5);
+    ComputerPlayer player;
+    for (Strength s : {Strength::Easy, Strength::Normal, Strength::Strong, Strength::Expert}) {
+        EXPECT_EQ(player.choose(board, s, random, cancelled).column, 0);
+    }
+    // An open board of 40 empty cells is far beyond what Expert solves at once.
+    for (int c = 1; c <= kBoardCells; ++c) {
+        for (int r = 1; r <= kBoardCells; ++r) {
+            board[c][r].cellState = (c * 7 + r * 3) % 2;
+        }
+    }
+    EXPECT_EQ(player.choose(board, Strength::Expert, random, cancelled).column, 0);
+    for (auto& column : board) {
+        for (Position& p : column) {
+            p.cellState = 1;
+        }
+    }
+    for (auto& column : board) {  // the border ring reads as empty
+        column[0].cellState = column[kBoardSpan - 1].cellState = 0;
+    }
+    board[0] = board[kBoardSpan - 1] = {};
+    EXPECT_EQ(player.choose(board, Strength::Expert, random, kGoOn).column, 0);
+    EXPECT_EQ(player.choose(board, Strength::Normal, random, kGoOn).column, 0);
+}
+
+}  // namespace
