@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "clip_control.h"
 
+#include "avi_reader.h"
+
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -42,6 +44,22 @@ private slots:
         // Opened again, from the next folder, on its first picture and with no error left.
         QVERIFY(clip.openFromFolders({folder.path(), VELMORA_RESOURCES_DIR}, "Yellow.avi"));
         QVERIFY(clip.currentFrame() == 0 && clip.frameCount() == 16 && clip.lastError().isEmpty());
+
+        // On a screen of one pixel per pixel, the plain clip, not the one of twice its
+        // resolution, shown pixel for pixel on the background.
+        QFile file(VELMORA_RESOURCES_DIR "/Yellow.avi");
+        const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        const auto [ok, error, plain] = velmora::readAvi(
+            reinterpret_cast<const uint8_t*>(bytes.data()), std::size_t(bytes.size()));
+        QVERIFY2(ok, error.c_str());
+        clip.setBackground(Qt::green);
+        clip.resize(plain.width + 10, plain.height + 10);
+        const QImage shown = clip.grab().toImage();
+        const std::vector<uint32_t>& picture = plain.frames.front();
+        for (int i = 0; i < plain.width * plain.height; ++i) {
+            QCOMPARE(shown.pixel(5 + i % plain.width, 5 + i / plain.width),
+                     picture[i] == picture[0] ? qRgb(0, 255, 0) : picture[i]);
+        }
     }
 };
 
