@@ -85,8 +85,20 @@ private slots:
         seen << icon.pixelColor(3, 3).name() + icon.pixelColor(11, 8).name() +
                     icon.pixelColor(8, 14).name()
              << rig.find("Line1")->grab().toImage().pixelColor(100, 1).name();
+        // Each face's skin, and its mouth: the middle of it above its corners or below.
         for (const char* face : {"ImgWin", "ImgLost", "ImgLevel"}) {
-            seen << rig.find<QLabel>(face)->pixmap().toImage().pixelColor(6, 16).name();
+            const QImage picture = rig.find<QLabel>(face)->pixmap().toImage();
+            const auto mouthTop = [&](int x) {
+                int y = 16;
+                while (y < 28 && picture.pixelColor(x, y) != kBlack) {
+                    ++y;
+                }
+                return y;
+            };
+            const int corner = mouthTop(11), middle = mouthTop(16);
+            seen << picture.pixelColor(6, 16).name() + (middle > corner   ? " smiling"
+                                                        : middle < corner ? " frowning"
+                                                                          : " straight");
         }
         const QImage& image = rig.board();
         const QImage framed = rig.find("PicMain")->grab().toImage();
@@ -100,36 +112,38 @@ private slots:
                 }
             }
         }
-        QCOMPARE(seen.join('|'),
-                 QString("PicMain 136,8 267x267 /Board/Nine columns by nine rows: arrow keys, Home "
-                         "and End move, Space or Enter places your mark|"
-                         "txtUserSig 128,288 273x19 /Your Marks/The marks of each of your awards|"
-                         "txtComSig 128,312 273x19 /Opponent Marks/"
-                         "The marks of each of the opponent's awards|"
-                         "lblUser 0,288 57x17 Your Marks/User:|"
-                         "lblOtherSide 0,312 57x17 Opponent Marks/Computer:|"
-                         "txtUserTot 64,288 57x19 /Your total/Your Marks|"
-                         "txtComTot 64,312 57x19 /Opponent's total/Opponent Marks|"
-                         "cmcReset 8,16 113x25 Reset the Games/New Game|"
-                         "cmcConnect 8,232 113x25 Toggle the Remote Connection/Connect|"
-                         "lblStatus 8,208 113x25 Connection Status/Listening|"
-                         "lblMessage 8,120 113x33 Games Message/Your Turn|"
-                         "cmcPass 8,152 113x25 Let Computer play One step/Pass|"
-                         "AniLogo 40,56 49x49 About me/About me/Opens the about box|"
-                         "txtTX 64,344 337x19 /Message/Send Message to Remote|"
-                         "txtRX 64,368 337x51 /Messages received/The messages of this connection|"
-                         "lblChat 0,344 57x17 Send Message to Remote/Message:|"
-                         "AniLight 16,376 41x41 /Message lamp/Lights when a message arrives|"
-                         "ImgWin 48,64 32x32 /You WIN !!!/The game is over|"
-                         "ImgLost 48,64 32x32 /You Lost/The game is over|"
-                         "ImgLevel 48,64 32x32 /Level/The game is over|Line1 0,336 409x3 /|"
-                         "PicMain|txtUserSig|txtComSig|txtUserTot|txtComTot|cmcReset|cmcConnect|"
-                         "cmcPass|txtTX|txtRX|Velmora|fixed|&Pass hidden|&Game|Pass Ctrl+P| |"
-                         "New Ctrl+N|Fast Mode | |Exit |&Remote|Connect Ctrl+C|"
-                         "Disconnect Ctrl+D (off)|Listening Call Ctrl+L| |Change Port Number | |"
-                         "Local IP Address Ctrl+I|&Help|About Ctrl+A|#ff0000#0000ff#ffff00|"
-                         "#0000c0|#00ffff|#808080|#c0c0c0|#efefef#808080#404040|"
-                         "1.0 2.0 3.0 4.0 5.0 6.0 7.0 8.0 |1.0 2.0 3.0 4.0 5.0 6.0 7.0 8.0 "));
+        QCOMPARE(
+            seen.join('|'),
+            QString(
+                "PicMain 136,8 267x267 /Board/Nine columns by nine rows: arrow keys, Home "
+                "and End move, Space or Enter places your mark|"
+                "txtUserSig 128,288 273x19 /Your Marks/The marks of each of your awards|"
+                "txtComSig 128,312 273x19 /Opponent Marks/"
+                "The marks of each of the opponent's awards|"
+                "lblUser 0,288 57x17 Your Marks/User:|"
+                "lblOtherSide 0,312 57x17 Opponent Marks/Computer:|"
+                "txtUserTot 64,288 57x19 /Your total/Your Marks|"
+                "txtComTot 64,312 57x19 /Opponent's total/Opponent Marks|"
+                "cmcReset 8,16 113x25 Reset the Games/New Game|"
+                "cmcConnect 8,232 113x25 Toggle the Remote Connection/Connect|"
+                "lblStatus 8,208 113x25 Connection Status/Listening|"
+                "lblMessage 8,120 113x33 Games Message/Your Turn|"
+                "cmcPass 8,152 113x25 Let Computer play One step/Pass|"
+                "AniLogo 40,56 49x49 About me/About me/Opens the about box|"
+                "txtTX 64,344 337x19 /Message/Send Message to Remote|"
+                "txtRX 64,368 337x51 /Messages received/The messages of this connection|"
+                "lblChat 0,344 57x17 Send Message to Remote/Message:|"
+                "AniLight 16,376 41x41 /Message lamp/Lights when a message arrives|"
+                "ImgWin 48,64 32x32 /You WIN !!!/The game is over|"
+                "ImgLost 48,64 32x32 /You Lost/The game is over|"
+                "ImgLevel 48,64 32x32 /Level/The game is over|Line1 0,336 409x3 /|"
+                "PicMain|txtUserSig|txtComSig|txtUserTot|txtComTot|cmcReset|cmcConnect|"
+                "cmcPass|txtTX|txtRX|Velmora|fixed|&Pass hidden|&Game|Pass Ctrl+P| |"
+                "New Ctrl+N|Fast Mode | |Exit |&Remote|Connect Ctrl+C|"
+                "Disconnect Ctrl+D (off)|Listening Call Ctrl+L| |Change Port Number | |"
+                "Local IP Address Ctrl+I|&Help|About Ctrl+A|#ff0000#0000ff#ffff00|"
+                "#0000c0|#00ffff smiling|#808080 frowning|#c0c0c0 straight|#efefef#808080#404040|"
+                "1.0 2.0 3.0 4.0 5.0 6.0 7.0 8.0 |1.0 2.0 3.0 4.0 5.0 6.0 7.0 8.0 "));
 
         // Marks: rings about six pixels from the middle of their cells.
         rig.random.startAt(6, 3);

@@ -55,6 +55,10 @@ private slots:
         const QImage shown = rig.splash->grab().toImage();
         QVERIFY(shown.pixelColor(160, 30).blue() < 40 && shown.pixelColor(160, 190).blue() > 200);
         QCOMPARE(shown.pixelColor(logo->geometry().topLeft()), QColor(213, 227, 70));
+        // Inside the outline, at its left and top, a rim in the active title bar's colour.
+        const QColor rim = rig.splash->palette().color(QPalette::Active, QPalette::Highlight);
+        QVERIFY(shown.pixelColor(6, 102) == rim && shown.pixelColor(156, 6) == rim);
+        QVERIFY(shown.pixelColor(20, 102) != rim);
 
         // A press hands over at once, under an hourglass: the main window, minimised
         // over a maximised state, is shown plain.
