@@ -75,8 +75,22 @@ private slots:
         a.enter(QString::fromUtf8("h\u00e9llo 12 \u20ac"));  // ISO 8859-1 on the wire
         const QString line = QString::fromUtf8("h\u00e9llo 12 ?\n");
         QTRY_COMPARE(b.transcript(), line);
-        QVERIFY(b.find<velmora::ClipControl>("AniLight")->isPlaying());
         QCOMPARE(a.transcript(), line);
+        // The lamp flashes once: through its pictures to the last, never round again.
+        auto* lamp = b.find<velmora::ClipControl>("AniLight");
+        for (int last = 0; lamp->isPlaying(); QTest::qWait(10)) {
+            QVERIFY(lamp->currentFrame() >= last);
+            last = lamp->currentFrame();
+        }
+        QCOMPARE(lamp->currentFrame(), lamp->frameCount() - 1);
+        // Emptied only once longer than 25000 characters, each line's CR LF counted.
+        a.enter(QString(25000 - (line.size() + 1) - 2, 'x'));
+        a.enter("y");
+        QVERIFY(a.transcript().startsWith(line) && a.transcript().endsWith("x\ny\n"));
+        a.enter("over it");
+        QCOMPARE(a.transcript(), QString("over it\n"));
+        QTRY_VERIFY(b.transcript().endsWith("over it\n"));
+        a.find<QPlainTextEdit>("txtRX")->clear();
 
         QTRY_VERIFY(settled(a, b));
         QCOMPARE(b.text("lblMessage"), QString("Wait ......"));  // the answerer opens
