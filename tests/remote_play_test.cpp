@@ -166,6 +166,17 @@ private slots:
         QVERIFY(holder.listen(QHostAddress::Any, quint16(a.connection().portNumber() + 1)));
         callFails("|Port Busy, Wait a moment than call again|000");
         holder.close();
+        // Cancel offers the last address and port, and calls or moves nothing.
+        const int shown = int(a.dialogs.shown.size());
+        const int listening = a.connection().portNumber();
+        a.trigger("m_Connect");
+        QVERIFY(a.dialogs.prompts.last().endsWith("|127.0.0.1"));
+        a.trigger("m_PortNum");
+        QVERIFY(a.dialogs.prompts.last().endsWith("|" + QString::number(listening)));
+        QCOMPARE(a.connection().portNumber(), listening);
+        QCOMPARE(a.text("lblStatus"), QString("Listening"));
+        QTest::qWait(100);
+        QCOMPARE(a.dialogs.shown.size(), shown);
 
         // The address indented by ten, one of this machine's that another can call.
         a.trigger("m_Local");
