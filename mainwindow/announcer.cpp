@@ -2,11 +2,16 @@
 #include "announcer.h"
 
 #include <QAccessibleWidget>
+#include <QLoggingCategory>
 #include <QTimer>
 
 namespace velmora {
 
 namespace {
+
+// Off unless asked for (QT_LOGGING_RULES="velmora.announcer.debug=true"), so
+// that a listening check can compare what was told with what Orca said.
+Q_LOGGING_CATEGORY(lcAnnouncer, "velmora.announcer", QtInfoMsg)
 
 class AccessibleAnnouncer : public QAccessibleWidget {
 public:
@@ -63,6 +68,7 @@ void Announcer::sayNext() {
     setAccessibleName(text);
     show();
     gap_->start();
+    qCDebug(lcAnnouncer).noquote() << text;
     emit announced(text);
 }
 
