@@ -102,7 +102,11 @@ void GameNarration::turnChanged(Turn turn) {
         add(tr("Your turn."));
     }
     userWaited_ = userWaits(turn);
-    sayWhenSettled();
+    if (userWaited_) {
+        sayPending();  // the user's move is over: no award follows it
+    } else {
+        sayWhenSettled();
+    }
 }
 
 void GameNarration::connectionChanged(Connection::State state) {
