@@ -140,10 +140,10 @@ if [ "${1-}" = --in-session ]; then
                 say:chat peer:open sleep:4 Tab Tab Tab Tab Tab Tab Tab sleep:2
                 peer:@Hello_from_afar sleep:4 peer:close sleep:4" ;;
         fast)
-            # Up twice from either end of the Game menu is Fast Mode; its question's
-            # default is Yes. Then row after row, every cell is pressed.
-            steps="say:fast alt+g sleep:1 Up sleep:0.5 Up sleep:0.5 Return sleep:2 Return sleep:2
-                Up Up Up Up"
+            # The Game menu opens with nothing chosen: Pass, New, Fast Mode; its
+            # question's default is Yes. Then row after row, every cell is pressed.
+            steps="sleep:2 say:fast alt+g sleep:1 Down sleep:0.5 Down sleep:0.5 Down sleep:0.5
+                Return sleep:2 Return sleep:2 Up Up Up Up"
             for _ in $(seq 9); do
                 steps+=" Home$(printf ' space sleep:0.6 Right%.0s' $(seq 9)) Down"
             done
@@ -258,19 +258,22 @@ awk -v q="'" '
 ' "$work/orca.log" >"$work/speech" 2>/dev/null || true
 sort -s -k1,1 "$work/steps" "$work/speech" 2>/dev/null | sed 's/^\(.\{12\}\)... /\1 /' || true
 
-# What the game told, each utterance looked for in what Orca said after it.
+# What the game told, matched in order with what Orca said (a longest common
+# run, so that one dropped "That cell is taken." does not shift the rest).
 sed -n 's/^[0-9:.]* velmora.announcer: //p' "$work/game.out" >"$work/told" 2>/dev/null || true
 missed=$(python3 - "$work/told" "$work/speech" <<'PYTHON'
-import sys
+import difflib, sys
 told = open(sys.argv[1], encoding="utf-8").read().splitlines()
-heard = [line.split("   ", 1)[-1].strip('"') for line in open(sys.argv[2], encoding="utf-8")]
-at = 0
-for text in told:
-    found = next((i for i in range(at, len(heard)) if text in heard[i]), None)
-    if found is None:
+heard = [line.rstrip("\n").split("   ", 1)[-1].strip('"').rstrip(". ") for line in open(sys.argv[2], encoding="utf-8")]
+# Each thing Orca said, as the utterance it holds ("notification TEXT"), if any.
+said = [next((t for t in told if t.rstrip(".") and h.endswith(t.rstrip("."))), None) for h in heard]
+matcher = difflib.SequenceMatcher(None, told, [t for t in said if t], autojunk=False)
+matched = set()
+for block in matcher.get_matching_blocks():
+    matched.update(range(block.a, block.a + block.size))
+for i, text in enumerate(told):
+    if i not in matched:
         print(text)
-    else:
-        at = found + 1
 PYTHON
 )
 echo "The game told $(wc -l <"$work/told") utterances; Orca said $(wc -l <"$work/speech") things."
