@@ -2,36 +2,52 @@
 #include "announcer.h"
 
 #include <QAccessibleWidget>
+#include <QLoggingCategory>
 #include <QTimer>
+
+#include <utility>
 
 namespace velmora {
 
 namespace {
 
-class AccessibleAnnouncer : public QAccessibleWidget {
+// Off unless asked for (QT_LOGGING_RULES="velmora.announcer.debug=true"), so
+// that a listening check can compare what was told with what Orca said.
+Q_LOGGING_CATEGORY(lcAnnouncer, "velmora.announcer", QtInfoMsg)
+
+// One utterance at a time, shown to screen readers.
+class Voice : public QWidget {
+    Q_OBJECT
+
 public:
-    explicit AccessibleAnnouncer(QWidget* widget)
-        : QAccessibleWidget(widget, QAccessible::Notification) {}
+    explicit Voice(QWidget* parent) : QWidget(parent) {
+        setObjectName("announcer voice");
+        setFocusPolicy(Qt::NoFocus);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setGeometry(0, 0, 1, 1);
+        hide();
+    }
 };
 
-QAccessibleInterface* announcerFactory(const QString&, QObject* object) {
-    auto* announcer = qobject_cast<Announcer*>(object);
-    return announcer != nullptr ? new AccessibleAnnouncer(announcer) : nullptr;
+QAccessibleInterface* voiceFactory(const QString&, QObject* object) {
+    auto* voice = qobject_cast<Voice*>(object);
+    return voice != nullptr ? new QAccessibleWidget(voice, QAccessible::Notification) : nullptr;
 }
 
 }  // namespace
 
 Announcer::Announcer(QWidget* parent) : QWidget(parent), gap_(new QTimer(this)) {
     static const bool installed = [] {
-        QAccessible::installFactory(announcerFactory);
+        QAccessible::installFactory(voiceFactory);
         return true;
     }();
     Q_UNUSED(installed);
     setObjectName("announcer");
     setFocusPolicy(Qt::NoFocus);
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setGeometry(0, 0, 1, 1);
     hide();
+    for (int i = 0; i < kVoices; ++i) {
+        voices_ << new Voice(parent);
+    }
     gap_->setSingleShot(true);
     // A coarse timer may fire early; the gap is a lower bound for Orca.
     gap_->setTimerType(Qt::PreciseTimer);
@@ -59,11 +75,15 @@ void Announcer::sayNext() {
     }
     const QString text = queue_.takeFirst();
     // Orca speaks a notification when it appears, not when it is renamed.
-    hide();
-    setAccessibleName(text);
-    show();
+    QWidget* voice = voices_[std::exchange(next_, (next_ + 1) % kVoices)];
+    voice->hide();
+    voice->setAccessibleName(text);
+    voice->show();
     gap_->start();
+    qCDebug(lcAnnouncer).noquote() << text;
     emit announced(text);
 }
 
 }  // namespace velmora
+
+#include "announcer.moc"

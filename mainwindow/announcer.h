@@ -11,16 +11,21 @@ namespace velmora {
 // Tells a screen reader short news ("Opponent: column 4, row 7.") without
 // touching the keyboard focus. Qt 6.4 has no announcement event, and Orca 43
 // ignores name and description changes of whatever it is not reading, but it
-// speaks an object of role Notification each time one is shown. So this is a
-// 1-pixel child that paints nothing, takes neither focus nor clicks, and for
-// each utterance is hidden, renamed and shown again. Orca drops all but the
-// last of several shown in the same instant, so utterances wait in a queue
-// and go out at least kSpacingMs apart; the first one goes out at once.
+// speaks an object of role Notification each time one is shown. So each
+// utterance is one of kVoices 1-pixel siblings that paint nothing and take
+// neither focus nor clicks, hidden, renamed and shown again, in turn. Orca
+// drops all but the last of several shown in the same instant, so utterances
+// wait in a queue and go out at least kSpacingMs apart; the first one goes out
+// at once. Orca reads the name when it gets to the event, which may be some
+// utterances later while it is busy: by then the next ones have gone to other
+// voices, so each is still read as it was said. The Announcer itself stays
+// hidden.
 class Announcer : public QWidget {
     Q_OBJECT
 
 public:
     static constexpr int kSpacingMs = 150;
+    static constexpr int kVoices = 8;
 
     explicit Announcer(QWidget* parent);
 
@@ -38,6 +43,8 @@ signals:
 private:
     void sayNext();
 
+    QList<QWidget*> voices_;
+    int next_ = 0;
     QStringList queue_;
     // The only use of a clock here: the gap after an utterance.
     QTimer* gap_;

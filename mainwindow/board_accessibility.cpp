@@ -217,12 +217,4 @@ void tellCellChanged(BoardPicture* board, int column, int row) {
     tell(board, column, row, QAccessible::NameChanged);
 }
 
-void announce(QWidget* widget, const QString& text) {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QAccessibleAnnouncementEvent event(widget, text);
-    QAccessible::updateAccessibility(&event);
-#endif
-    widget->setAccessibleDescription(text);
-}
-
 }  // namespace velmora

@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-class QString;
-class QWidget;
-
 namespace velmora {
 
 class BoardPicture;
@@ -18,9 +15,5 @@ void installBoardAccessibility();
 void tellFocusCell(BoardPicture* board);
 // The mark in cell (column, row) has been drawn: its name changed.
 void tellCellChanged(BoardPicture* board, int column, int row);
-// Says `text` as something that just happened on `widget`. Qt 6.4 has no
-// announcement event, so the text becomes the widget's accessible
-// description, which readers hear change; newer Qt announces it as well.
-void announce(QWidget* widget, const QString& text);
 
 }  // namespace velmora

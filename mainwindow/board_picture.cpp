@@ -3,6 +3,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
@@ -195,10 +196,18 @@ void BoardPicture::playCell(int column, int row) {
     emit cellPressed({focusCell_.x(), focusCell_.y()});
 }
 
-void BoardPicture::showFocusSquare() {
-    if (!focusSquareShown_) {
-        focusSquareShown_ = true;
-        update(cellRect(focusCell_.x(), focusCell_.y()));
+void BoardPicture::paintFocusSquare(QPainter& painter) const {
+    // Two bands, each two pixels of the layout wide (at least two of the
+    // screen's): black stands out on the grey, yellow on the blue and red
+    // marks and on the black lines of runs; inside them the mark stays clear.
+    const QRect outer = cellRect(focusCell_.x(), focusCell_.y()).adjusted(2, 2, -2, -2);
+    const QColor bands[] = {Qt::black, QColor(255, 255, 0)};
+    for (int band = 0; band < 2; ++band) {
+        QPainterPath ring;
+        ring.setFillRule(Qt::OddEvenFill);
+        ring.addRect(outer.adjusted(2 * band, 2 * band, -2 * band, -2 * band));
+        ring.addRect(outer.adjusted(2 * band + 2, 2 * band + 2, -2 * band - 2, -2 * band - 2));
+        painter.fillPath(ring, bands[band]);
     }
 }
 
@@ -226,22 +235,16 @@ void BoardPicture::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Space:
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            showFocusSquare();
             playCell(cell.x(), cell.y());
             return;
         default:
             QWidget::keyPressEvent(event);
             return;
     }
-    showFocusSquare();
     setFocusCell(cell.x(), cell.y());
 }
 
 void BoardPicture::focusInEvent(QFocusEvent* event) {
-    const Qt::FocusReason reason = event->reason();
-    if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) {
-        showFocusSquare();
-    }
     QWidget::focusInEvent(event);  // repaints, with the focus square
     tellFocusCell(this);
 }
@@ -258,10 +261,9 @@ void BoardPicture::paintEvent(QPaintEvent* event) {
     painter.drawImage(QRectF(target), image_,
                       QRectF(QPointF(target.topLeft() - inside.topLeft()) * ratio,
                              QSizeF(target.size()) * ratio));
-    if (hasFocus() && focusSquareShown_ && cellTwips_ > 0) {
+    if (hasFocus() && cellTwips_ > 0) {
         // Over the image, never in it: moving on repaints what lay beneath.
-        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
-        painter.drawRect(cellRect(focusCell_.x(), focusCell_.y()).adjusted(3, 3, -4, -4));
+        paintFocusSquare(painter);
     }
     if (inside.contains(event->rect())) {
         return;  // the frame is untouched

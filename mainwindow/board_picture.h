@@ -10,6 +10,8 @@
 #include "game.h"
 #include "twips.h"
 
+class QPainter;
+
 namespace velmora {
 
 // The board's drawing surface, `PicMain`: it turns what the game shows
@@ -26,13 +28,10 @@ namespace velmora {
 // mark drawn later must cover an earlier one's outline pixel for pixel, so
 // the ratio never changes under a game in progress.
 //
-// The board also takes the keyboard: a focus cell, shown as a dotted square
-// over the image (never in it) while the board has focus, moves with the
-// arrows, Home and End and with clicks, and Space or Enter play it as a
-// left click would. As with the system's focus cues, the square shows
-// only once the keyboard is used (Tab to the board, or a key on it): the
-// board has the focus from the start, and a mouse player never sees it.
-// Its accessible side is board_accessibility.h.
+// The board also takes the keyboard: a focus cell, shown as a square over the
+// image (never in it) whenever the board has focus, from the start, moves
+// with the arrows, Home and End and with clicks, and Space or Enter play it
+// as a left click would. Its accessible side is board_accessibility.h.
 class BoardPicture : public QWidget {
     Q_OBJECT
 
@@ -96,7 +95,8 @@ private:
     double cellCentre(int n) const;
     // The playing cell under a point inside the frame, layout pixels; column 0 for none.
     Cell cellAt(QPointF inside) const;
-    void showFocusSquare();
+    // Over the picture, where the focus cell lies.
+    void paintFocusSquare(QPainter& painter) const;
     void updateTwips(const QRectF& twipsBounds);
     // Lines and outlines are about a pixel of the layout wide, in whole screen
     // pixels: a line 1.5 screen pixels wide would come out 1 or 2 wide by
@@ -120,7 +120,6 @@ private:
     QVector<OutlineShape> shapes_;
     int cellTwips_ = 0;
     QPoint focusCell_{(kCells + 1) / 2, (kCells + 1) / 2};
-    bool focusSquareShown_ = false;
     std::function<CellContent(int, int)> cellReader_;
 };
 

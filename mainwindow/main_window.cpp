@@ -9,10 +9,12 @@
 #include <QStringList>
 
 #include "about_box.h"
+#include "announcer.h"
 #include "board_accessibility.h"
 #include "board_picture.h"
 #include "clip_control.h"
 #include "dialogs.h"
+#include "game_narration.h"
 #include "pictures.h"
 
 namespace velmora {
@@ -51,22 +53,24 @@ MainWindow::MainWindow(WindowServices services, QStringList clipFolders, Game& g
         return *owner == Game::Side::User ? BoardPicture::CellContent::Yours
                                           : BoardPicture::CellContent::Opponents;
     });
-    // What the game tells, in words.
+    // What the game tells, in words; a screen reader hears it told.
+    announcer_ = new Announcer(this);
+    narration_ = new GameNarration(game_, connection_, *announcer_, board_, this);
     connect(&game_, &Game::cellFilled, this, &MainWindow::showCellFilled);
-    connect(&game_, &Game::awarded, this, [this](Game::Side side, Game::Run, int marks) {
-        announce(board_, side == Game::Side::User
-                             ? tr("Your award: %n marks", nullptr, marks)
-                             : tr("Opponent's award: %n marks", nullptr, marks));
-    });
     connect(&game_, &Game::scoreChanged, this, &MainWindow::showScore);
     connect(&game_, &Game::turnChanged, this, &MainWindow::showTurn);
     connect(&game_, &Game::displayChanged, this, &MainWindow::showDisplay);
     connect(&game_, &Game::opponentChanged, this, &MainWindow::showOpponent);
-    connect(&game_, &Game::ended, this, &MainWindow::showEnd);
     connect(&game_, &Game::fastModeChanged, fastModeAction_, &QAction::setChecked);
 
     // The user's commands.
-    connect(board_, &BoardPicture::cellPressed, &game_, &Game::play);
+    connect(board_, &BoardPicture::cellPressed, this, [this](Cell cell) {
+        const int moves = game_.moveCount();
+        game_.play(cell);
+        if (game_.moveCount() == moves) {
+            narration_->tellRefused(cell);
+        }
+    });
     connect(passButton_, &QPushButton::clicked, this, &MainWindow::passCommand);
     connect(passAction_, &QAction::triggered, this, &MainWindow::passCommand);
     connect(newGameButton_, &QPushButton::clicked, &game_, &Game::requestNewGame);
@@ -164,16 +168,8 @@ void MainWindow::showOpponent(Game::Opponent opponent) {
     opponentLabel_->setText(opponent == Game::Opponent::Computer ? tr("Computer:") : tr("Remote:"));
 }
 
-void MainWindow::showCellFilled(Cell cell, Game::Side side) {
+void MainWindow::showCellFilled(Cell cell, Game::Side) {
     tellCellChanged(board_, cell.column, cell.row);
-    if (side == Game::Side::Opponent) {
-        announce(board_, tr("Opponent's move: column %1, row %2").arg(cell.column).arg(cell.row));
-    }
-}
-
-void MainWindow::showEnd(Result result) {
-    // Told on the board as well, where the player is.
-    announce(board_, resultText(result));
 }
 
 void MainWindow::passCommand() {

@@ -15,9 +15,11 @@ class QPushButton;
 
 namespace velmora {
 
+class Announcer;
 class BoardPicture;
 class ClipControl;
 class Dialogs;
+class GameNarration;
 class LinkOpener;
 
 // What the window cannot control in a test: boxes and the link handler.
@@ -72,7 +74,6 @@ private:
     void showScore(Game::Side side, const QVector<int>& awards, int total);
     void showOpponent(Game::Opponent opponent);
     void showCellFilled(Cell cell, Game::Side side);
-    void showEnd(Result result);
     static QString resultText(Result result);
     void passCommand();
     void fastModeCommand();
@@ -129,6 +130,8 @@ private:
     QLabel* lostFace_ = nullptr;
     QLabel* levelFace_ = nullptr;
     QFrame* rule_ = nullptr;
+    Announcer* announcer_ = nullptr;
+    GameNarration* narration_ = nullptr;
 
     QAction* passAction_ = nullptr;
     QAction* newGameAction_ = nullptr;

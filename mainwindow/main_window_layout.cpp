@@ -14,6 +14,7 @@
 
 #include "board_picture.h"
 #include "clip_control.h"
+#include "game_narration.h"
 #include "main_window.h"
 #include "pictures.h"
 #include "twips.h"
@@ -176,8 +177,7 @@ void MainWindow::createControls() {
         widget->setAccessibleName(name);
     }
     const std::pair<QWidget*, QString> descriptions[] = {
-        {board_, tr("Nine columns by nine rows: arrow keys, Home and End move, Space or Enter "
-                    "places your mark")},
+        {board_, GameNarration::boardHelp()},
         {userSigns_, tr("The marks of each of your awards")},
         {opponentSigns_, tr("The marks of each of the opponent's awards")},
         {userTotal_, tr("Your Marks")},
@@ -246,6 +246,11 @@ void MainWindow::createMenus() {
 
 void MainWindow::setWindowHeightTwips(int twips) {
     windowHeightTwips_ = twips;
+    // Below the idle view's edge the chat boxes are out of sight; hidden, they
+    // are out of the tab order too, and the focus never goes where none sees it.
+    const bool chatShown = twips >= kConnectedHeightTwips;
+    chatLine_->setVisible(chatShown);
+    transcript_->setVisible(chatShown);
     client_->setFixedSize(pixels(kClientWidthTwips), pixels(twips - kDecorationTwips));
     setFixedSize(client_->width(), menuBar()->sizeHint().height() + client_->height());
 }

@@ -30,7 +30,10 @@ private slots:
         auto* announcer = new velmora::Announcer(&window);
         window.show();
         line->setFocus();
-        announcer->installEventFilter(this);
+        const QList<QWidget*> voices = window.findChildren<QWidget*>("announcer voice");
+        for (QWidget* voice : voices) {
+            voice->installEventFilter(this);
+        }
         QStringList said;
         QList<qint64> times;
         QElapsedTimer clock;
@@ -41,10 +44,14 @@ private slots:
             announcer->say(text);
         QCOMPARE(announcer->pending(), QStringList({"Opponent: column 4, row 7.", "Your turn."}));
         QTRY_COMPARE(said, QStringList({"Yours.", "Opponent: column 4, row 7.", "Your turn."}));
-        QCOMPARE(shown_, QStringList({"show Yours.", "hide", "show Opponent: column 4, row 7.",
-                                      "hide", "show Your turn."}));
+        // Each by another voice: Orca, late to an event, still reads it as it was said.
+        QCOMPARE(shown_, QStringList({"show Yours.", "show Opponent: column 4, row 7.",
+                                      "show Your turn."}));
+        QCOMPARE(voices.size(), velmora::Announcer::kVoices);
+        QCOMPARE(QAccessible::queryAccessibleInterface(voices[0])->text(QAccessible::Name),
+                 "Yours.");
         QVERIFY2(times[1] - times[0] >= 100 && times[2] - times[1] >= 100, "too close for Orca");
-        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(announcer);
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(voices[2]);
         QCOMPARE(face->role(), QAccessible::Notification);
         QVERIFY(!face->state().invisible && !face->state().focusable && !face->state().focused);
         QCOMPARE(QApplication::focusWidget(), line);

@@ -4,11 +4,31 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QPainter>
+#include <QTcpSocket>
 #include <QTest>
+
+#include <algorithm>
+#include <cmath>
 
 #include "window_rig.h"
 
 constexpr int kFrame = velmora::BoardPicture::kFramePixels;
+
+// The most pixels side by side in `row` of the left half of `cell`, drawn over
+// `under`, that stand out (a grey level 100 of 255 apart) on every one of `grounds`.
+int standingOut(const QImage& image, const QImage& under, const QRect& cell, int row,
+                QList<QColor> grounds) {
+    int most = 0;
+    for (int x = cell.left(), run = 0; x <= cell.center().x(); ++x) {
+        const QColor pixel = image.pixelColor(x, row);
+        const bool out = pixel != under.pixelColor(x, row) &&
+                         std::all_of(grounds.begin(), grounds.end(), [&](const QColor& g) {
+                             return std::abs(qGray(pixel.rgb()) - qGray(g.rgb())) >= 100;
+                         });
+        most = std::max(most, run = out ? run + 1 : 0);
+    }
+    return most;
+}
 
 class KeyboardAndAccessibilityTest : public QObject {
     Q_OBJECT
@@ -22,7 +42,8 @@ private slots:
         QTest::addColumn<QPoint>("focus");
         QTest::addColumn<bool>("played");
         QTest::addColumn<bool>("square");  // the focus square shown over the focus cell
-        QTest::newRow("a mouse player sees none") << "c" << QPoint(2, 7) << true << false;
+        QTest::newRow("from the start") << "" << QPoint(5, 5) << false << true;
+        QTest::newRow("after a click") << "c" << QPoint(2, 7) << true << true;
         QTest::newRow("arrows") << "<<^" << QPoint(3, 4) << false << true;
         QTest::newRow("right and bottom edges") << ">>>>>vvvvv" << QPoint(9, 9) << false << true;
         QTest::newRow("left and top edges") << "<<<<<^^^^^" << QPoint(1, 1) << false << true;
@@ -35,7 +56,7 @@ private slots:
         QTest::newRow("refused while drawing") << "dS" << QPoint(5, 5) << false << true;
         QTest::newRow("gone with the focus") << ">T" << QPoint(6, 5) << false << false;
         QTest::newRow("back with it") << "cTB" << QPoint(2, 7) << true << true;
-        QTest::newRow("a screen reader plays") << "a" << QPoint(3, 1) << true << false;
+        QTest::newRow("a screen reader plays") << "a" << QPoint(3, 1) << true << true;
     }
     void keysMoveTheFocusCellAndPlayItAsAClickWould() {
         QFETCH(QString, keys);
@@ -75,6 +96,15 @@ private slots:
                            .toImage()
                            .convertToFormat(rig.board().format());
         QCOMPARE(shown.copy(cell) != rig.board().copy(cell), square);
+        // Plainly there: two pixels or more that stand out on the board's grey, and as
+        // many that stand out on both mark colours, from the cell's left edge inwards.
+        const int row = cell.center().y();
+        QCOMPARE(standingOut(shown, rig.board(), cell, row,
+                             {rig.board().pixelColor(cell.center())}) >= 2,
+                 square);
+        QCOMPARE(
+            standingOut(shown, rig.board(), cell, row, {QColor(0, 0, 255), QColor(255, 0, 0)}) >= 2,
+            square);
         QPainter(&shown).drawImage(cell.topLeft(), rig.board().copy(cell));
         QCOMPARE(shown, rig.board());
         // A screen reader's walk of the table.
@@ -91,6 +121,29 @@ private slots:
             QCOMPARE(table->child(i)->state().focused, i == focused);
             QCOMPARE(table->indexOfChild(table->tableInterface()->cellAt(i / 9, i % 9)), i);
         }
+    }
+
+    // Tab goes round what can be seen: the chat boxes below the idle view's
+    // edge only join once the connected view shows them.
+    void tabGoesRoundTheControlsInView() {
+        WindowRig rig;
+        rig.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(rig.window));
+        const auto round = [&rig] {
+            QString seen;
+            rig.find("PicMain")->setFocus(Qt::TabFocusReason);
+            do {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                seen += QApplication::focusWidget()->objectName() + " ";
+            } while (QApplication::focusWidget() != rig.find("PicMain") && seen.size() < 200);
+            return seen;
+        };
+        const QString idle = round();
+        QTcpSocket peer;
+        peer.connectToHost("127.0.0.1", quint16(rig.connection().portNumber()));
+        QTRY_COMPARE(rig.window->windowHeightTwips(), 7000);
+        const QString boxes = "txtUserSig txtComSig txtUserTot txtComTot cmcReset cmcConnect ";
+        QCOMPARE(idle + "|" + round(), boxes + "PicMain |" + boxes + "txtTX txtRX PicMain ");
     }
 };
 

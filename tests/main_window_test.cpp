@@ -116,7 +116,8 @@ private slots:
             seen.join('|'),
             QString(
                 "PicMain 136,8 267x267 /Board/Nine columns by nine rows: arrow keys, Home "
-                "and End move, Space or Enter places your mark|"
+                "and End move, Space or Enter places your mark, S says the score and "
+                "whose turn it is|"
                 "txtUserSig 128,288 273x19 /Your Marks/The marks of each of your awards|"
                 "txtComSig 128,312 273x19 /Opponent Marks/"
                 "The marks of each of the opponent's awards|"
@@ -151,9 +152,6 @@ private slots:
         QVERIFY(pixelsNear(image, 2, 7, kBlue, 7.5) >= 25 && pixelsNear(image, 6, 3, kRed) >= 25);
         QVERIFY(pixelsNear(image, 2, 7, kBlue, 4.5) == 0 &&
                 pixelsNear(image, 2, 7, kBlue) == pixelsNear(image, 2, 7, kBlue, 7.5));
-        QCOMPARE(QAccessible::queryAccessibleInterface(rig.find("PicMain"))
-                     ->text(QAccessible::Description),
-                 QString("Opponent's move: column 6, row 3"));
 
         // A press just inside a cell's lower right corner fills that cell.
         rig.random.startAt(9, 9);
@@ -182,7 +180,6 @@ private slots:
         WindowRig rig;
         const QImage empty = rig.board();
         auto* fastMode = rig.find<QAction>("m_FastMode");
-        QAccessibleInterface* board = QAccessible::queryAccessibleInterface(rig.find("PicMain"));
         rig.dialogs.answers << Dialogs::Answer::No << Dialogs::Answer::Yes;
         for (bool on : {false, true}) {
             fastMode->trigger();
@@ -198,7 +195,6 @@ private slots:
             rig.click(cell % 9 + 1, cell / 9 + 1);  // a filled cell is refused
         }
         QCOMPARE(shown(rig).section('|', 0, 0), QString("You Lost ImgLost"));
-        QCOMPARE(board->text(QAccessible::Description), QString("You Lost"));
 
         QTest::mouseClick(rig.find("cmcReset"), Qt::LeftButton);
         QCOMPARE(shown(rig), QString("Your Turn AniLogo||||"));
@@ -211,7 +207,6 @@ private slots:
         rig.fill({{1, 1}, {2, 1}});
         rig.click(3, 1);  // (1, 1) to (3, 1): three
         QCOMPARE(shown(rig), QString("Your Turn AniLogo|3|3||"));
-        QCOMPARE(board->text(QAccessible::Description), QString("Your award: 3 marks"));
         rig.find<QAction>("m_Pass")->setEnabled(true);  // as if it could still be chosen
         rig.trigger("m_Pass");
         QCOMPARE(rig.dialogs.shown.value(2), QString("|Hey!!! .... You Got Marks Already !!!|000"));

@@ -10,7 +10,13 @@
 #   LANGUAGE=de          the game and Orca in German
 #   LISTEN_STEPS="..."   what to do once the main window has the focus, in
 #                        words: an xdotool key name (Right, space, alt+g),
-#                        sleep:SECONDS, or say:TEXT (a marker in the transcript)
+#                        sleep:SECONDS, say:TEXT (a marker in the transcript),
+#                        peer:open, peer:TEXT (sent raw, "_" for a blank) and
+#                        peer:close for a remote player on LISTEN_PORT; or one
+#                        of the plays below by name:
+#                          keys   moves, a refused press, the score key, a chat line
+#                          fast   Fast Mode on, then every cell pressed: a whole game
+#   LISTEN_PORT=16323    the port the game listens on
 #   LISTEN_SPLASH=no     the program shows no splash screen to click away
 #   LISTEN_TIMEOUT=300   seconds before everything is stopped regardless
 #   LISTEN_KEEP=DIR      keep Orca's log, speech-dispatcher's and the game's
@@ -98,7 +104,11 @@ if [ "${1-}" = --in-session ]; then
     sleep 3
     kill -0 "$orca_pid" 2>/dev/null || { echo "Orca ended at once:" >&2; cat "$work/orca.out" >&2; exit 1; }
 
-    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$@" >"$work/game.out" 2>&1 &
+    # The game logs each utterance it hands to screen readers, to be compared
+    # with what Orca said.
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_LOGGING_RULES="velmora.announcer.debug=true" \
+        QT_MESSAGE_PATTERN="%{time hh:mm:ss.zzz} %{category}: %{message}" \
+        "$@" >"$work/game.out" 2>&1 &
     game_pid=$!
     pids+=("$game_pid")
     first_window() { xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | head -1; }
@@ -123,11 +133,37 @@ if [ "${1-}" = --in-session ]; then
 
     default_steps="say:moving sleep:1 Right sleep:1 Right sleep:1 Down sleep:1 Left sleep:1
         say:playing space sleep:6 Right sleep:1 space sleep:6 Down sleep:1 Down sleep:1 space sleep:6"
-    for step in ${LISTEN_STEPS:-$default_steps}; do
+    steps=${LISTEN_STEPS:-$default_steps}
+    case $steps in
+        keys)
+            steps="$default_steps say:refused space sleep:3 say:score s sleep:3
+                say:chat peer:open sleep:4 Tab Tab Tab Tab Tab Tab Tab sleep:2
+                peer:@Hello_from_afar sleep:4 peer:close sleep:4" ;;
+        fast)
+            # The Game menu opens with nothing chosen: Pass, New, Fast Mode; its
+            # question's default is Yes. Then row after row, every cell is pressed.
+            steps="sleep:2 say:fast alt+g sleep:1 Down sleep:0.5 Down sleep:0.5 Down sleep:0.5
+                Return sleep:2 Return sleep:2 Up Up Up Up"
+            for _ in $(seq 9); do
+                steps+=" Home$(printf ' space sleep:0.6 Right%.0s' $(seq 9)) Down"
+            done
+            steps+=" sleep:8 say:state s sleep:3" ;;
+    esac
+    for step in $steps; do
         kill -0 "$game_pid" 2>/dev/null || { note "(the game has ended)"; break; }
         case $step in
             sleep:*) sleep "${step#sleep:}" ;;
             say:*) note "== ${step#say:}" ;;
+            peer:open)
+                note "(a remote player calls)"
+                exec 5<>"/dev/tcp/127.0.0.1/${LISTEN_PORT:-16323}" ;;
+            peer:close)
+                note "(the remote player hangs up)"
+                exec 5>&- ;;
+            peer:*)
+                text=${step#peer:}
+                note "(the remote player sends ${text//_/ })"
+                printf %s "${text//_/ }" >&5 ;;
             *)
                 note "> $step"
                 xdotool key --clearmodifiers "$step"
@@ -221,4 +257,29 @@ awk -v q="'" '
     }
 ' "$work/orca.log" >"$work/speech" 2>/dev/null || true
 sort -s -k1,1 "$work/steps" "$work/speech" 2>/dev/null | sed 's/^\(.\{12\}\)... /\1 /' || true
+
+# What the game told, matched in order with what Orca said (a longest common
+# run, so that one dropped "That cell is taken." does not shift the rest).
+sed -n 's/^[0-9:.]* velmora.announcer: //p' "$work/game.out" >"$work/told" 2>/dev/null || true
+missed=$(python3 - "$work/told" "$work/speech" <<'PYTHON'
+import difflib, sys
+told = open(sys.argv[1], encoding="utf-8").read().splitlines()
+heard = [line.rstrip("\n").split("   ", 1)[-1].strip('"').rstrip(". ") for line in open(sys.argv[2], encoding="utf-8")]
+# Each thing Orca said, as the utterance it holds ("notification TEXT"), if any.
+said = [next((t for t in told if t.rstrip(".") and h.endswith(t.rstrip("."))), None) for h in heard]
+matcher = difflib.SequenceMatcher(None, told, [t for t in said if t], autojunk=False)
+matched = set()
+for block in matcher.get_matching_blocks():
+    matched.update(range(block.a, block.a + block.size))
+for i, text in enumerate(told):
+    if i not in matched:
+        print(text)
+PYTHON
+)
+echo "The game told $(wc -l <"$work/told") utterances; Orca said $(wc -l <"$work/speech") things."
+if [ -n "$missed" ]; then
+    echo "Told but not heard, in order:"
+    echo "$missed" | sed 's/^/    /'
+    [ $status -ne 0 ] || status=3
+fi
 exit $status

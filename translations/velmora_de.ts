@@ -67,6 +67,81 @@
     </message>
 </context>
 <context>
+    <name>velmora::GameNarration</name>
+    <message>
+        <source>You score %1, total %2.</source>
+        <translation>Du bekommst %1, zusammen %2.</translation>
+    </message>
+    <message>
+        <source>Opponent scores %1, total %2.</source>
+        <translation>Der Gegner bekommt %1, zusammen %2.</translation>
+    </message>
+    <message>
+        <source>Remote player says: %1</source>
+        <translation>Der entfernte Spieler sagt: %1</translation>
+    </message>
+    <message>
+        <source>Nine columns by nine rows: arrow keys, Home and End move, Space or Enter places your mark, S says the score and whose turn it is</source>
+        <translation>Neun Spalten mal neun Zeilen: Pfeiltasten, Pos1 und Ende bewegen, Leertaste oder Eingabe setzt deine Marke, S sagt den Stand und wer am Zug ist</translation>
+    </message>
+    <message>
+        <source>New game.</source>
+        <translation>Neues Spiel.</translation>
+    </message>
+    <message>
+        <source>Yours: column %1, row %2.</source>
+        <translation>Deins: Spalte %1, Zeile %2.</translation>
+    </message>
+    <message>
+        <source>Opponent: column %1, row %2.</source>
+        <translation>Gegner: Spalte %1, Zeile %2.</translation>
+    </message>
+    <message>
+        <source>Your turn.</source>
+        <translation>Du bist dran.</translation>
+    </message>
+    <message>
+        <source>The remote player has joined.</source>
+        <translation>Der entfernte Spieler ist da.</translation>
+    </message>
+    <message>
+        <source>The remote player has gone.</source>
+        <translation>Der entfernte Spieler ist gegangen.</translation>
+    </message>
+    <message>
+        <source>You win, %1 to %2.</source>
+        <translation>Du gewinnst, %1 zu %2.</translation>
+    </message>
+    <message>
+        <source>You lose, %1 to %2.</source>
+        <translation>Du verlierst, %1 zu %2.</translation>
+    </message>
+    <message>
+        <source>Level game, %1 to %2.</source>
+        <translation>Gleichstand, %1 zu %2.</translation>
+    </message>
+    <message>
+        <source>That cell is taken.</source>
+        <translation>Das Feld ist besetzt.</translation>
+    </message>
+    <message>
+        <source>Wait: your move is being drawn.</source>
+        <translation>Warte: dein Zug wird noch gezeichnet.</translation>
+    </message>
+    <message>
+        <source>Wait: the opponent is moving.</source>
+        <translation>Warte: der Gegner zieht.</translation>
+    </message>
+    <message>
+        <source>You have %1, the opponent %2.</source>
+        <translation>Du hast %1, der Gegner %2.</translation>
+    </message>
+    <message>
+        <source>The opponent&apos;s turn.</source>
+        <translation>Der Gegner ist dran.</translation>
+    </message>
+</context>
+<context>
     <name>velmora::MainWindow</name>
     <message>
         <source>Hey!!! .... You Got Marks Already !!!</source>
@@ -268,24 +343,6 @@
         <source>IP Address</source>
         <translation>IP-Adresse</translation>
     </message>
-    <message numerus="yes">
-        <source>Your award: %n marks</source>
-        <translation>
-            <numerusform>Deine Wertung: %n Punkt</numerusform>
-            <numerusform>Deine Wertung: %n Punkte</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Opponent&apos;s award: %n marks</source>
-        <translation>
-            <numerusform>Wertung des Gegners: %n Punkt</numerusform>
-            <numerusform>Wertung des Gegners: %n Punkte</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Opponent&apos;s move: column %1, row %2</source>
-        <translation>Zug des Gegners: Spalte %1, Zeile %2</translation>
-    </message>
     <message>
         <source>Board</source>
         <translation>Spielbrett</translation>
@@ -321,10 +378,6 @@
     <message>
         <source>Level</source>
         <translation>Gleichstand</translation>
-    </message>
-    <message>
-        <source>Nine columns by nine rows: arrow keys, Home and End move, Space or Enter places your mark</source>
-        <translation>Neun Spalten mal neun Zeilen: Pfeiltasten, Pos1 und Ende bewegen, Leertaste oder Eingabe setzt deine Marke</translation>
     </message>
     <message>
         <source>The marks of each of your awards</source>
