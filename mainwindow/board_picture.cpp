@@ -263,6 +263,7 @@ void BoardPicture::paintEvent(QPaintEvent* event) {
         painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
         painter.drawRect(cellRect(focusCell_.x(), focusCell_.y()).adjusted(3, 3, -4, -4));
     }
+    paintHint(painter);
     if (inside.contains(event->rect())) {
         return;  // the frame is untouched
     }

@@ -36,6 +36,7 @@ MainWindow::MainWindow(WindowServices services, QStringList clipFolders, Game& g
 
     // What the game shows, drawn by the board.
     connect(&game_, &Game::boardCleared, this, [this] {
+        board_->hideHint();
         board_->showNewBoard();
         passButton_->hide();
     });
@@ -54,6 +55,9 @@ MainWindow::MainWindow(WindowServices services, QStringList clipFolders, Game& g
     // What the game tells, in words.
     connect(&game_, &Game::cellFilled, this, &MainWindow::showCellFilled);
     connect(&game_, &Game::awarded, this, [this](Game::Side side, Game::Run, int marks) {
+        if (game_.replaying()) {
+            return;
+        }
         announce(board_, side == Game::Side::User
                              ? tr("Your award: %n marks", nullptr, marks)
                              : tr("Opponent's award: %n marks", nullptr, marks));
@@ -88,6 +92,7 @@ MainWindow::MainWindow(WindowServices services, QStringList clipFolders, Game& g
     connect(&connection_, &Connection::portBusy, this, &MainWindow::showPortBusy);
     connect(&connection_, &Connection::failed, this, &MainWindow::showConnectionFailure);
 
+    connectComputerCommands();
     showDisplay(game_.display());
     fastModeAction_->setChecked(game_.fastMode());
     setWindowHeightTwips(kIdleHeightTwips);
@@ -166,7 +171,7 @@ void MainWindow::showOpponent(Game::Opponent opponent) {
 
 void MainWindow::showCellFilled(Cell cell, Game::Side side) {
     tellCellChanged(board_, cell.column, cell.row);
-    if (side == Game::Side::Opponent) {
+    if (side == Game::Side::Opponent && !game_.replaying()) {
         announce(board_, tr("Opponent's move: column %1, row %2").arg(cell.column).arg(cell.row));
     }
 }

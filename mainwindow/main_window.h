@@ -7,6 +7,7 @@
 #include "game.h"
 
 class QAction;
+class QActionGroup;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -15,6 +16,7 @@ class QPushButton;
 
 namespace velmora {
 
+class Announcer;
 class BoardPicture;
 class ClipControl;
 class Dialogs;
@@ -78,6 +80,12 @@ private:
     void fastModeCommand();
     void aboutCommand();
 
+    // computer_commands.cpp: the computer's strength, hint, undo, how to play
+    void connectComputerCommands();
+    void showCommands();
+    void showHint(Cell cell);
+    void howToPlayCommand();
+
     // window_lifecycle.cpp
     void firstActivation();
     void unload();
@@ -140,6 +148,13 @@ private:
     QAction* portAction_ = nullptr;
     QAction* localAddressAction_ = nullptr;
     QAction* aboutAction_ = nullptr;
+
+    QActionGroup* levels_ = nullptr;  // m_LevelEasy .. m_LevelExpert, in the order of Strength
+    QAction* hintAction_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* howToPlayAction_ = nullptr;
+    Announcer* announcer_ = nullptr;
+    QWidget* howToPlay_ = nullptr;
 };
 
 }  // namespace velmora
