@@ -95,7 +95,7 @@ void Game::newGame() {
     animation_.clear();
     heldInputs_.clear();
     chooser().cancel();
-    searching_ = false;
+    setSearching(false);
     history_.clear();
     fastTape_.clear();
     remoteOnBoard_ = remote();
@@ -312,9 +312,9 @@ void Game::computerMove() {
         playComputerCell(chooseComputerCell(board_, drawSearchStart(random_)));
         return;
     }
-    searching_ = true;
+    setSearching(true);
     chooser().request(board_, strength_, drawSeed(), [this](Cell cell) {
-        searching_ = false;
+        setSearching(false);
         if (accepting() && turn_ == Turn::Opponent && link_ == Link::Computer) {
             playComputerCell(cell);
         }
@@ -335,8 +335,16 @@ void Game::setStrength(Strength strength) {
         return;
     }
     chooser().cancel();
-    searching_ = false;
+    setSearching(false);
     computerMove();
+}
+
+void Game::setSearching(bool searching) {
+    const TurnDisplay before = display();
+    searching_ = searching;
+    if (display() != before) {
+        emit displayChanged(display());
+    }
 }
 
 void Game::setChooser(MoveChooser* chooser) {
@@ -375,7 +383,8 @@ void Game::updateCommands() {
     }
     const bool hint = hintAvailable();
     const bool undo = undoAvailable();
-    if (std::exchange(hintWas_, hint) != hint || std::exchange(undoWas_, undo) != undo) {
+    const bool hintChanged = std::exchange(hintWas_, hint) != hint;
+    if (std::exchange(undoWas_, undo) != undo || hintChanged) {
         emit commandsChanged();
     }
 }

@@ -146,7 +146,12 @@ public:
     Turn turn() const { return turn_; }
     Link link() const { return link_; }
     // What the turn allows, with the other side as it is now.
-    TurnDisplay display() const { return displayFor(turn_, link_ == Link::Computer); }
+    // While the computer searches, New Game may end the search.
+    TurnDisplay display() const {
+        TurnDisplay shown = displayFor(turn_, link_ == Link::Computer);
+        shown.newGameEnabled = shown.newGameEnabled || searching_;
+        return shown;
+    }
     bool drawing() const { return animation_.busy(); }
     bool fastMode() const { return fastMode_; }
     Strength strength() const { return strength_; }
@@ -234,6 +239,7 @@ private:
     void giveTurnBack();
     void setOpponent(Opponent opponent);
     void playComputerCell(Cell cell);
+    void setSearching(bool searching);
     MoveChooser& chooser() { return chooser_ ? *chooser_ : ownChooser_; }
     uint64_t drawSeed();
     // Fast Mode for the piece of drawing being queued, noted so an undo
