@@ -525,6 +525,7 @@ void Game::receiveMove(Cell cell) {
         return;
     }
     setOpponent(Opponent::Remote);
+    remoteOnBoard_ = true;
     opponentMove(cell, Opponent::Remote);
 }
 
