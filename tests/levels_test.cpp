@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The computer's strengths, its search off the window's thread, Hint, Undo
 // and How to Play, in the whole window.
+#include <QAccessible>
 #include <QActionGroup>
 #include <QSignalSpy>
 
@@ -182,11 +183,15 @@ private slots:
         const Snapshot end = snapshot(rig);
         QVERIFY(end.turn == velmora::Turn::Ended && end.texts.contains("Img"));
 
-        // Mid-drawing: the move and its drawing are gone.
+        // Mid-drawing: the move and its drawing are gone. Playing the game
+        // again is no news for a screen reader.
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(rig.find("PicMain"));
+        const QString lastNews = reader->text(QAccessible::Description);
         rig.trigger("m_Undo");
+        QCOMPARE(reader->text(QAccessible::Description), lastNews);
         const Cell cell = firstEmpty(rig.game().board());
         rig.game().play(cell);
-        QVERIFY(rig.timer.pausing());
+        QVERIFY(rig.timer.pausing() && !rig.find<QAction>("m_Hint")->isEnabled());
         rig.trigger("m_Undo");
         QVERIFY(!rig.game().drawing());
         for (qsizetype k = before.size() - 1; k >= 0; --k) {
@@ -199,6 +204,21 @@ private slots:
             rig.trigger("m_Undo");
         }
         QCOMPARE(rig.game().moveCount(), 0);
+    }
+
+    void undoStaysOffOnceARemoteGameHasStarted() {
+        WindowRig rig;
+        rig.game().callStarted();
+        rig.game().callAnswered();
+        rig.fill({{1, 1}});
+        rig.game().remoteGameEnded();
+        rig.click(2, 2);
+        QCOMPARE(rig.game().moveCount(), 3);
+        QVERIFY(!rig.find<QAction>("m_Undo")->isEnabled());
+        rig.trigger("m_LevelEasy");
+        rig.trigger("m_Reset");
+        rig.click(2, 2);
+        QVERIFY(rig.find<QAction>("m_Undo")->isEnabled());
     }
 
     void howToPlayOpensWithF1AndClosesWithEscape() {
