@@ -2,11 +2,14 @@
 // Plays whole games against the computer in the real main window with every
 // animation on, paced by the real pause timer, and prints what the pauses
 // cost, with the clock of the day fixed at 03:00 and at 21:00:
-//   QT_QPA_PLATFORM=offscreen build/bench/animation_bench [--scale 2]
+//   QT_QPA_PLATFORM=offscreen build/bench/animation_bench [--scale 2] [--strength expert]
 // Figures: how long pauses last (minimum, median, 99th percentile,
 // maximum), and the wall and CPU time of the game with the share of one
 // core it used while animating. --scale sets QT_SCALE_FACTOR, so the board
 // is drawn and painted at that device pixel ratio, as on a scaled screen.
+// --strength (easy, normal, strong, expert) sets the computer's, whose
+// searches then run on their worker thread between the drawings; the time
+// the window waited for them is printed as well.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -87,8 +90,18 @@ CpuTime cpuTime() {
     return {seconds(usage.ru_utime), seconds(usage.ru_stime)};
 }
 
-// Lets the event loop run until the game has drawn everything.
+velmora::Strength strength = velmora::Strength::Normal;
+double thinkingSeconds = 0;
+
+// Lets the event loop run until the game has drawn everything, the
+// computer's searches included.
 void waitForDrawing(velmora::Game& game, TimedPause& pauses) {
+    QElapsedTimer thinking;
+    thinking.start();
+    while (game.thinking()) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    thinkingSeconds += thinking.nsecsElapsed() / 1e9;
     if (!game.drawing()) {
         return;
     }
@@ -100,6 +113,9 @@ void waitForDrawing(velmora::Game& game, TimedPause& pauses) {
     };
     loop.exec();
     pauses.afterPause = nullptr;
+    if (game.thinking()) {
+        waitForDrawing(game, pauses);  // a scoring chain: the next search
+    }
 }
 
 void wholeGame(const char* when, double secondsSinceMidnight) {
@@ -112,6 +128,8 @@ void wholeGame(const char* when, double secondsSinceMidnight) {
     velmora::MainWindow& window = session.window();
     window.show();
     velmora::Game& game = session.game();
+    game.setStrength(strength);
+    thinkingSeconds = 0;
     bool started = false;
     QObject::connect(&game, &velmora::Game::boardCleared, [&] { started = true; });
     while (!started) {  // the first activation starts a game
@@ -149,10 +167,10 @@ void wholeGame(const char* when, double secondsSinceMidnight) {
     std::printf(
         "%s at ratio %.2f: %d user moves, %zu pauses: min %.2f ms, median %.2f ms, p99 %.2f ms, "
         "max %.2f ms; wall %.2f s, CPU %.3f s in the program and %.3f s in the kernel = %.2f%% + "
-        "%.2f%% of one core\n",
+        "%.2f%% of one core; %.2f s waiting for the computer's searches\n",
         when, window.devicePixelRatioF(), clicks, ms.size(), ms.front(), ms[ms.size() / 2],
         ms[ms.size() * 99 / 100], ms.back(), seconds, user, system, 100 * user / seconds,
-        100 * system / seconds);
+        100 * system / seconds, thinkingSeconds);
     window.hide();
 }
 
@@ -162,6 +180,14 @@ int main(int argc, char** argv) {
     for (int i = 1; i + 1 < argc; ++i) {
         if (std::strcmp(argv[i], "--scale") == 0) {
             qputenv("QT_SCALE_FACTOR", argv[i + 1]);  // read once, by QApplication
+        }
+        if (std::strcmp(argv[i], "--strength") == 0) {
+            const char* names[] = {"easy", "normal", "strong", "expert"};
+            for (int k = 0; k < 4; ++k) {
+                if (std::strcmp(argv[i + 1], names[k]) == 0) {
+                    strength = velmora::Strength(k);
+                }
+            }
         }
     }
     QApplication app(argc, argv);

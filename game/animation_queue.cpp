@@ -16,6 +16,9 @@ void AnimationQueue::add(std::function<void()> step) {
 }
 
 void AnimationQueue::addPause() {
+    if (instant_) {
+        return;
+    }
     steps_.push_back({});
 }
 

@@ -26,7 +26,11 @@ public:
     ~AnimationQueue() override;
 
     void add(std::function<void()> step);
+    // Nothing while instant.
     void addPause();
+    // Instant: every step queued from now on plays at once, without pauses
+    // (an undo playing the game again).
+    void setInstant(bool instant) { instant_ = instant; }
     // Plays queued steps up to the next pause, or to the end. Does nothing
     // while a pause runs or while the queue is already playing.
     void play();
@@ -48,6 +52,7 @@ private:
     std::deque<Step> steps_;
     bool pausing_ = false;
     bool playing_ = false;
+    bool instant_ = false;
 };
 
 }  // namespace velmora

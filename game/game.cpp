@@ -13,6 +13,7 @@ namespace velmora {
 Game::Game(RandomSource& random, Timer& pauses, QObject* parent)
     : QObject(parent), random_(random), animation_(pauses) {
     connect(&animation_, &AnimationQueue::finished, this, &Game::handleHeldInputs);
+    connect(&animation_, &AnimationQueue::finished, this, &Game::updateCommands);
 }
 
 std::optional<Game::Side> Game::owner(Cell cell) const {
@@ -56,14 +57,19 @@ void Game::setTurn(Turn turn, bool announceSame) {
     if (changed || display() != before) {
         emit displayChanged(display());
     }
+    updateCommands();
 }
 
 void Game::setLink(Link link) {
     const TurnDisplay before = display();
     link_ = link;
+    if (remote()) {
+        remoteOnBoard_ = true;
+    }
     if (display() != before) {
         emit displayChanged(display());
     }
+    updateCommands();
 }
 
 void Game::setOpponent(Opponent opponent) {
@@ -88,6 +94,11 @@ void Game::newGame() {
     // Whatever the last game was drawing goes, and so do inputs it held.
     animation_.clear();
     heldInputs_.clear();
+    chooser().cancel();
+    setSearching(false);
+    history_.clear();
+    fastTape_.clear();
+    remoteOnBoard_ = remote();
     board_ = BoardGrid{};
     moveCount_ = 0;
     lastOpponentCell_ = {};
@@ -178,7 +189,7 @@ void Game::remoteGameEnded() {
 // --- drawing
 
 void Game::queueMark(Cell cell, Mark mark, std::optional<Side> filledBy) {
-    if (!fastMode_) {
+    if (!fastNow()) {
         const int steps = markSteps(mark);
         for (int step = 1; step <= steps; ++step) {
             animation_.add([=] { emit markGrowing(cell, mark, step, steps); });
@@ -196,7 +207,7 @@ void Game::queueMark(Cell cell, Mark mark, std::optional<Side> filledBy) {
 void Game::queueAward(const LineRecord& record, Side side) {
     const Run run{{record.x1, record.y1}, {record.x2, record.y2}};
     const Pace pace = (remote() || side == Side::Opponent) ? Pace::Slow : Pace::Quick;
-    if (!fastMode_) {
+    if (!fastNow()) {
         const int length = std::max(record.x2 - record.x1, record.y2 - record.y1) + 1;
         const int steps = runSteps(length, pace);
         for (int step = 1; step <= steps; ++step) {
@@ -225,6 +236,8 @@ void Game::play(Cell cell) {
         !isPlayingCell(cell.column, cell.row) || board_[cell.column][cell.row].cellState != 0) {
         return;
     }
+    chooser().cancel();  // a hint still searching is too late now
+    history_.push_back({Step::Kind::UserMove, cell, fastTape_.size()});
     setTurn(Turn::UserMoving);
     const LineRecord record = fill(cell, Side::User);
     queueMark(cell, Mark::Yours, Side::User);
@@ -265,6 +278,8 @@ Game::PassAnswer Game::pass() {
     if ((turn_ != Turn::User && turn_ != Turn::UserFirstMove) || !display().passEnabled) {
         return PassAnswer::Ignored;
     }
+    chooser().cancel();
+    history_.push_back({Step::Kind::UserPass, {}, fastTape_.size()});
     handTurnOver();
     return PassAnswer::Passed;
 }
@@ -286,12 +301,136 @@ void Game::setFastMode(bool on) {
 // --- the opponent's turn
 
 void Game::computerMove() {
-    const Cell cell = chooseComputerCell(board_, drawSearchStart(random_));
+    if (replaying_ && replayAt_ < replaySteps_.size() &&
+        replaySteps_[replayAt_].kind == Step::Kind::ComputerMove) {
+        playComputerCell(replaySteps_[replayAt_++].cell);
+        return;
+    }
+    if (strength_ == Strength::Normal) {
+        // The described rule takes microseconds: its first arc follows the
+        // user's move as it always has.
+        playComputerCell(chooseComputerCell(board_, drawSearchStart(random_)));
+        return;
+    }
+    setSearching(true);
+    chooser().request(board_, strength_, drawSeed(), [this](Cell cell) {
+        setSearching(false);
+        if (accepting() && turn_ == Turn::Opponent && link_ == Link::Computer) {
+            playComputerCell(cell);
+        }
+    });
+}
+
+void Game::playComputerCell(Cell cell) {
     if (cell.column == 0) {
         return;  // a full board: nothing to play
     }
     setOpponent(Opponent::Computer);
+    history_.push_back({Step::Kind::ComputerMove, cell, fastTape_.size()});
     opponentMove(cell, Opponent::Computer);
+}
+
+void Game::setStrength(Strength strength) {
+    if (std::exchange(strength_, strength) == strength || !searching_) {
+        return;
+    }
+    chooser().cancel();
+    setSearching(false);
+    computerMove();
+}
+
+void Game::setSearching(bool searching) {
+    const TurnDisplay before = display();
+    searching_ = searching;
+    if (display() != before) {
+        emit displayChanged(display());
+    }
+}
+
+void Game::setChooser(MoveChooser* chooser) {
+    this->chooser().cancel();
+    chooser_ = chooser;
+}
+
+uint64_t Game::drawSeed() {
+    return uint64_t(random_.nextUniform() * 9007199254740992.0);  // 2^53
+}
+
+bool Game::fastNow() {
+    const bool fast = replaying_ && replayTapeAt_ < replayTape_.size()
+                          ? bool(replayTape_[replayTapeAt_++])
+                          : fastMode_;
+    fastTape_.push_back(fast);
+    return fast;
+}
+
+// --- hint and undo
+
+bool Game::hintAvailable() const {
+    return accepting() && link_ == Link::Computer && !drawing() && !boardFull() &&
+           (turn_ == Turn::User || turn_ == Turn::UserAgain || turn_ == Turn::UserFirstMove);
+}
+
+bool Game::undoAvailable() const {
+    return accepting() && link_ == Link::Computer && !remoteOnBoard_ &&
+           std::any_of(history_.begin(), history_.end(),
+                       [](const Step& step) { return step.kind != Step::Kind::ComputerMove; });
+}
+
+void Game::updateCommands() {
+    if (replaying_) {
+        return;
+    }
+    const bool hint = hintAvailable();
+    const bool undo = undoAvailable();
+    const bool hintChanged = std::exchange(hintWas_, hint) != hint;
+    if (std::exchange(undoWas_, undo) != undo || hintChanged) {
+        emit commandsChanged();
+    }
+}
+
+void Game::requestHint() {
+    if (!hintAvailable()) {
+        return;
+    }
+    chooser().request(board_, Strength::Expert, drawSeed(), [this](Cell cell) {
+        if (cell.column != 0 && hintAvailable()) {
+            emit hintFound(cell);
+        }
+    });
+}
+
+void Game::undo() {
+    if (!undoAvailable()) {
+        return;
+    }
+    std::size_t last = history_.size() - 1;
+    while (history_[last].kind == Step::Kind::ComputerMove) {
+        --last;
+    }
+    replaySteps_.assign(history_.begin(), history_.begin() + std::ptrdiff_t(last));
+    replayTape_.assign(fastTape_.begin(),
+                       fastTape_.begin() + std::ptrdiff_t(history_[last].fastAt));
+    // Replaying from the new board on: what it redraws is not news to anyone.
+    replaying_ = true;
+    replayAt_ = 0;
+    replayTapeAt_ = 0;
+    newGame();
+    animation_.setInstant(true);
+    while (replayAt_ < replaySteps_.size()) {
+        // The computer's steps are taken by computerMove as the replay reaches them.
+        const Step step = replaySteps_[replayAt_++];
+        if (step.kind == Step::Kind::UserMove) {
+            play(step.cell);
+        } else if (step.kind == Step::Kind::UserPass) {
+            pass();
+        }
+    }
+    animation_.setInstant(false);
+    replaying_ = false;
+    replaySteps_.clear();
+    replayTape_.clear();
+    updateCommands();
 }
 
 void Game::opponentMove(Cell cell, Opponent opponent) {
@@ -387,6 +526,7 @@ void Game::receiveMove(Cell cell) {
         return;
     }
     setOpponent(Opponent::Remote);
+    remoteOnBoard_ = true;
     opponentMove(cell, Opponent::Remote);
 }
 
@@ -417,6 +557,8 @@ void Game::receiveFinish() {
 
 void Game::stop() {
     stopped_ = true;
+    chooser().cancel();
+    searching_ = false;
     animation_.clear();
     heldInputs_.clear();
 }

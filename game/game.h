@@ -7,9 +7,12 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "animation_queue.h"
 #include "board.h"
+#include "computer_strengths.h"
+#include "move_chooser.h"
 #include "turn.h"
 
 namespace velmora {
@@ -59,6 +62,14 @@ class Timer;
 //                            as newGame (a "RESET" that crossed the
 //                            answerer's own changes nothing)
 //   stop                     nothing more is drawn or answered
+//   undo                     the queue is dropped, as for newGame
+//   requestHint              ignored
+//
+// Against the computer at a strength other than Normal, its cell is searched
+// for by the MoveChooser while the window goes on; New Game, a call, a
+// caller taken, stop and a change of strength cancel the search, whose
+// answer is then dropped. Each move of a scoring chain is searched for once
+// the drawing of the one before has finished.
 class Game : public QObject {
     Q_OBJECT
 
@@ -100,6 +111,18 @@ public:
     // again (the window says so).
     PassAnswer pass();
     void setFastMode(bool on);
+    // From the computer's next move on; a search in flight starts again.
+    void setStrength(Strength strength);
+    // Where searches at Easy, Strong and Expert and hints run; nullptr puts
+    // back the game's own, which answers at once. Normal, the described rule,
+    // always chooses at once.
+    void setChooser(MoveChooser* chooser);
+    // Expert's cell for the user: hintFound, later, unless the user moves first.
+    void requestHint();
+    // Takes back the user's last move (or pass) and all the computer played
+    // after it: the game is played again from an empty board up to there,
+    // every step drawn as it was but without pauses.
+    void undo();
     // The connection: a call goes out (a new game whose first move is the
     // other side's); a caller is taken (this copy opens with "RESET"); the
     // call is answered; the remote game is over, and the computer takes a
@@ -123,9 +146,23 @@ public:
     Turn turn() const { return turn_; }
     Link link() const { return link_; }
     // What the turn allows, with the other side as it is now.
-    TurnDisplay display() const { return displayFor(turn_, link_ == Link::Computer); }
+    // While the computer searches, New Game may end the search.
+    TurnDisplay display() const {
+        TurnDisplay shown = displayFor(turn_, link_ == Link::Computer);
+        shown.newGameEnabled = shown.newGameEnabled || searching_;
+        return shown;
+    }
     bool drawing() const { return animation_.busy(); }
     bool fastMode() const { return fastMode_; }
+    Strength strength() const { return strength_; }
+    // The computer is searching for its cell.
+    bool thinking() const { return searching_; }
+    // On the user's turn against the computer, with nothing drawing.
+    bool hintAvailable() const;
+    // Against the computer, in a game no remote player has moved in, once the user has moved.
+    bool undoAvailable() const;
+    // An undo is playing the game again: nothing of it is news.
+    bool replaying() const { return replaying_; }
     // The awards of this game in order, and their sum.
     const QVector<int>& awards(Side side) const { return awards_[index(side)]; }
     int total(Side side) const { return totals_[index(side)]; }
@@ -164,6 +201,10 @@ signals:
     // The last cell is filled and its award credited.
     void ended(Result result, int userTotal, int opponentTotal);
     void fastModeChanged(bool on);
+    // Expert's choice for the user.
+    void hintFound(Cell cell);
+    // hintAvailable() or undoAvailable() has changed.
+    void commandsChanged();
     // To the other copy, while a remote game runs.
     void moveToSend(Cell cell);
     void resetToSend();
@@ -197,6 +238,22 @@ private:
     void endGame();
     void giveTurnBack();
     void setOpponent(Opponent opponent);
+    void playComputerCell(Cell cell);
+    void setSearching(bool searching);
+    MoveChooser& chooser() { return chooser_ ? *chooser_ : ownChooser_; }
+    uint64_t drawSeed();
+    // Fast Mode for the piece of drawing being queued, noted so an undo
+    // queues it the same way again.
+    bool fastNow();
+    void updateCommands();
+
+    // What the user and the computer did in this game, in order, for undo.
+    struct Step {
+        enum class Kind { UserMove, UserPass, ComputerMove };
+        Kind kind;
+        Cell cell;
+        std::size_t fastAt;  // fastTape_ entries made before the step
+    };
 
     RandomSource& random_;
     AnimationQueue animation_;
@@ -218,6 +275,22 @@ private:
     QVector<int> awards_[2];
     int totals_[2] = {0, 0};
     bool fastMode_ = false;
+
+    Strength strength_ = Strength::Normal;
+    ImmediateChooser ownChooser_;
+    MoveChooser* chooser_ = nullptr;
+    bool searching_ = false;
+    std::vector<Step> history_;
+    std::vector<bool> fastTape_;
+    // A remote player has moved on this board since the last new game: undo stays off.
+    bool remoteOnBoard_ = false;
+    bool replaying_ = false;
+    std::vector<Step> replaySteps_;
+    std::size_t replayAt_ = 0;
+    std::vector<bool> replayTape_;
+    std::size_t replayTapeAt_ = 0;
+    bool hintWas_ = false;
+    bool undoWas_ = false;
 };
 
 }  // namespace velmora

@@ -265,6 +265,7 @@ void BoardPicture::paintEvent(QPaintEvent* event) {
         // Over the image, never in it: moving on repaints what lay beneath.
         paintFocusSquare(painter);
     }
+    paintHint(painter);
     if (inside.contains(event->rect())) {
         return;  // the frame is untouched
     }

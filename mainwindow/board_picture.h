@@ -4,6 +4,9 @@
 #include <QImage>
 #include <QWidget>
 
+class QPainter;
+class QTimer;
+
 #include <functional>
 
 #include "board.h"
@@ -71,6 +74,14 @@ public:
     int cellTwips() const { return cellTwips_; }
     // Cells are (column, row), each 1..kCells.
     void setCellReader(std::function<CellContent(int column, int row)> reader);
+
+    // --- the hint (board_hint.cpp): `cell` outlined over the image, never
+    // in it, for kHintMilliseconds or until hideHint.
+    static constexpr int kHintMilliseconds = 2000;
+    void showHint(Cell cell);
+    void hideHint();
+    // The cell outlined now; column 0 when none is.
+    Cell hintCell() const { return hintCell_; }
     CellContent cellContent(int column, int row) const;
     QPoint focusCell() const { return focusCell_; }
     void setFocusCell(int column, int row);
@@ -121,6 +132,10 @@ private:
     int cellTwips_ = 0;
     QPoint focusCell_{(kCells + 1) / 2, (kCells + 1) / 2};
     std::function<CellContent(int, int)> cellReader_;
+
+    void paintHint(QPainter& painter) const;
+    Cell hintCell_;
+    QTimer* hintTimer_ = nullptr;
 };
 
 }  // namespace velmora

@@ -28,12 +28,19 @@ GameNarration::GameNarration(Game& game, Connection& connection, Announcer& anno
     connect(&game_, &Game::boardCleared, this, &GameNarration::newBoard);
     connect(&game_, &Game::cellFilled, this, &GameNarration::moveMade);
     connect(&game_, &Game::awarded, this, [this](Game::Side side, Game::Run, int marks) {
+        if (game_.replaying()) {
+            return;
+        }
         const int total = game_.total(side);
         add(side == Game::Side::User ? tr("You score %1, total %2.").arg(marks).arg(total)
                                      : tr("Opponent scores %1, total %2.").arg(marks).arg(total));
     });
     connect(&game_, &Game::turnChanged, this, &GameNarration::turnChanged);
-    connect(&game_, &Game::ended, this, [this] { add(endText()); });
+    connect(&game_, &Game::ended, this, [this] {
+        if (!game_.replaying()) {
+            add(endText());
+        }
+    });
     connect(&connection, &Connection::stateChanged, this, &GameNarration::connectionChanged);
     connect(&connection, &Connection::chatArrived, this,
             [this](const QString& line) { sayNow(tr("Remote player says: %1").arg(line)); });
@@ -47,6 +54,9 @@ QString GameNarration::boardHelp() {
 }
 
 void GameNarration::newBoard() {
+    if (game_.replaying()) {
+        return;  // Undo redraws the game; it is told once it is done
+    }
     // Old news is stale: what was not said yet, and any description left.
     pending_.clear();
     announcer_.clear();
@@ -58,6 +68,9 @@ void GameNarration::newBoard() {
 }
 
 void GameNarration::moveMade(Cell cell, Game::Side side) {
+    if (game_.replaying()) {
+        return;
+    }
     // The move before has had all its news.
     sayPending();
     add(side == Game::Side::User
@@ -98,6 +111,9 @@ void GameNarration::sayNow(const QString& text) {
 }
 
 void GameNarration::turnChanged(Turn turn) {
+    if (game_.replaying()) {
+        return;
+    }
     if (userOnMove(turn) && userWaited_) {
         add(tr("Your turn."));
     }
@@ -141,16 +157,26 @@ void GameNarration::tellRefused(Cell cell) {
     }
 }
 
+void GameNarration::tellUndone() {
+    pending_.clear();
+    announcer_.clear();
+    userWaited_ = false;
+    sayNow(tr("Taken back.") + ' ' + stateText());
+}
+
 void GameNarration::tellState() {
+    sayNow(stateText());
+}
+
+QString GameNarration::stateText() const {
     if (game_.result()) {
-        sayNow(endText());
-        return;
+        return endText();
     }
     const QString score = tr("You have %1, the opponent %2.")
                               .arg(game_.total(Game::Side::User))
                               .arg(game_.total(Game::Side::Opponent));
     const bool yours = userOnMove(game_.turn()) || game_.turn() == Turn::UserMoving;
-    sayNow(score + ' ' + (yours ? tr("Your turn.") : tr("The opponent's turn.")));
+    return score + ' ' + (yours ? tr("Your turn.") : tr("The opponent's turn."));
 }
 
 bool GameNarration::eventFilter(QObject* watched, QEvent* event) {

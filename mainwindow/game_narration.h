@@ -35,6 +35,8 @@ public:
     void tellRefused(Cell cell);
     // Both totals and whose turn it is.
     void tellState();
+    // Undo has taken moves back: the state it left, instead of its replay.
+    void tellUndone();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -51,6 +53,7 @@ private:
     void turnChanged(Turn turn);
     void connectionChanged(Connection::State state);
     QString endText() const;
+    QString stateText() const;
 
     Game& game_;
     Announcer& announcer_;

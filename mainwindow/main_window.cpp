@@ -38,6 +38,7 @@ MainWindow::MainWindow(WindowServices services, QStringList clipFolders, Game& g
 
     // What the game shows, drawn by the board.
     connect(&game_, &Game::boardCleared, this, [this] {
+        board_->hideHint();
         board_->showNewBoard();
         passButton_->hide();
     });
@@ -92,6 +93,7 @@ MainWindow::MainWindow(WindowServices services, QStringList clipFolders, Game& g
     connect(&connection_, &Connection::portBusy, this, &MainWindow::showPortBusy);
     connect(&connection_, &Connection::failed, this, &MainWindow::showConnectionFailure);
 
+    connectComputerCommands();
     showDisplay(game_.display());
     fastModeAction_->setChecked(game_.fastMode());
     setWindowHeightTwips(kIdleHeightTwips);

@@ -7,6 +7,7 @@
 #include "game.h"
 
 class QAction;
+class QActionGroup;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -79,6 +80,12 @@ private:
     void fastModeCommand();
     void aboutCommand();
 
+    // computer_commands.cpp: the computer's strength, hint, undo, how to play
+    void connectComputerCommands();
+    void showCommands();
+    void showHint(Cell cell);
+    void howToPlayCommand();
+
     // window_lifecycle.cpp
     void firstActivation();
     void unload();
@@ -143,6 +150,12 @@ private:
     QAction* portAction_ = nullptr;
     QAction* localAddressAction_ = nullptr;
     QAction* aboutAction_ = nullptr;
+
+    QActionGroup* levels_ = nullptr;  // m_LevelEasy .. m_LevelExpert, in the order of Strength
+    QAction* hintAction_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* howToPlayAction_ = nullptr;
+    QWidget* howToPlay_ = nullptr;
 };
 
 }  // namespace velmora

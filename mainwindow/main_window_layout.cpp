@@ -2,6 +2,7 @@
 // The main window as created: every control with its place, size, text, tool
 // tip and font, the tab order, and the menu tree. Places are in twips.
 #include <QAction>
+#include <QActionGroup>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -223,6 +224,20 @@ void MainWindow::createMenus() {
     newGameAction_ = menuEntry(gameMenu, "m_Reset", tr("New"), QKeySequence("Ctrl+N"));
     fastModeAction_ = menuEntry(gameMenu, "m_FastMode", tr("Fast Mode"));
     fastModeAction_->setCheckable(true);
+    QMenu* computerMenu = gameMenu->addMenu(tr("Computer"));
+    computerMenu->setObjectName("m_Computer");
+    levels_ = new QActionGroup(this);
+    const std::pair<const char*, QString> levels[] = {{"m_LevelEasy", tr("Easy")},
+                                                      {"m_LevelNormal", tr("Normal")},
+                                                      {"m_LevelStrong", tr("Strong")},
+                                                      {"m_LevelExpert", tr("Expert")}};
+    for (const auto& [name, caption] : levels) {
+        QAction* level = menuEntry(computerMenu, name, caption);
+        level->setCheckable(true);
+        levels_->addAction(level);
+    }
+    hintAction_ = menuEntry(gameMenu, "m_Hint", tr("Hint"), QKeySequence("Ctrl+H"));
+    undoAction_ = menuEntry(gameMenu, "m_Undo", tr("Undo"), QKeySequence("Ctrl+Z"));
     separator(gameMenu, "m_Line2");
     exitAction_ = menuEntry(gameMenu, "m_Exit", tr("Exit"));
 
@@ -241,6 +256,8 @@ void MainWindow::createMenus() {
 
     QMenu* helpMenu = menuBar()->addMenu(tr("&Help"));
     helpMenu->setObjectName("m_Help");
+    howToPlayAction_ =
+        menuEntry(helpMenu, "m_HowToPlay", tr("How to Play"), QKeySequence(Qt::Key_F1));
     aboutAction_ = menuEntry(helpMenu, "m_About", tr("About"), QKeySequence("Ctrl+A"));
 }
 
@@ -261,8 +278,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const QKeySequence pressed(key->keyCombination());
-        for (QAction* action : {passAction_, newGameAction_, connectAction_, disconnectAction_,
-                                listenAction_, localAddressAction_, aboutAction_}) {
+        for (QAction* action :
+             {passAction_, newGameAction_, connectAction_, disconnectAction_, listenAction_,
+              localAddressAction_, aboutAction_, hintAction_, undoAction_}) {
             if (action->shortcut() == pressed) {
                 event->ignore();
                 return true;

@@ -10,6 +10,7 @@ Session::Session(SessionServices services, QStringList clipFolders, int port, QO
     : QObject(parent),
       game_(services.random, services.pauses),
       connection_(socket_, holdTimer_, port) {
+    game_.setChooser(&chooser_);
     linkGameAndConnection(game_, connection_);
     window_ = std::make_unique<MainWindow>(WindowServices{services.dialogs, services.links},
                                            std::move(clipFolders), game_, connection_);

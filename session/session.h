@@ -8,6 +8,7 @@
 
 #include "connection.h"
 #include "game.h"
+#include "move_chooser.h"
 #include "qt_timer.h"
 #include "win_sock.h"
 
@@ -51,6 +52,8 @@ private:
     WinSock socket_;
     QtTimer holdTimer_;
     Game game_;
+    // After the game, so it goes first: no answer of its can reach a game that has gone.
+    ThreadedChooser chooser_;
     Connection connection_;
     std::unique_ptr<MainWindow> window_;
 };

@@ -140,9 +140,10 @@ private slots:
                 "ImgLevel 48,64 32x32 /Level/The game is over|Line1 0,336 409x3 /|"
                 "PicMain|txtUserSig|txtComSig|txtUserTot|txtComTot|cmcReset|cmcConnect|"
                 "cmcPass|txtTX|txtRX|Velmora|fixed|&Pass hidden|&Game|Pass Ctrl+P| |"
-                "New Ctrl+N|Fast Mode | |Exit |&Remote|Connect Ctrl+C|"
+                "New Ctrl+N|Fast Mode |Computer |Hint Ctrl+H|Undo Ctrl+Z (off)| |Exit |&Remote|"
+                "Connect Ctrl+C|"
                 "Disconnect Ctrl+D (off)|Listening Call Ctrl+L| |Change Port Number | |"
-                "Local IP Address Ctrl+I|&Help|About Ctrl+A|#ff0000#0000ff#ffff00|"
+                "Local IP Address Ctrl+I|&Help|How to Play F1|About Ctrl+A|#ff0000#0000ff#ffff00|"
                 "#0000c0|#00ffff smiling|#808080 frowning|#c0c0c0 straight|#efefef#808080#404040|"
                 "1.0 2.0 3.0 4.0 5.0 6.0 7.0 8.0 |1.0 2.0 3.0 4.0 5.0 6.0 7.0 8.0 "));
 

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The locale chooses the texts' catalogue; without one, the English as written.
+#include <QLabel>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "about_box.h"
+#include "how_to_play.h"
 #include "translations.h"
 #include "window_rig.h"
 
@@ -45,6 +47,20 @@ private slots:
                          about.windowTitle(), QCoreApplication::translate("QPlatformTheme", "&Yes"),
                          cell.arg(3).arg(5).arg("-")}),
             shown.split('|'));
+    }
+
+    // How to Play in German: its title, a heading and a menu's name in its words.
+    void howToPlayIsTranslated() {
+        QLocale::setDefault(QLocale("de_DE"));
+        QObject catalogues;
+        QVERIFY(velmora::installTranslations({VELMORA_GAME_DIR}, &catalogues));
+        velmora::HowToPlay help;
+        QStringList texts;
+        for (QLabel* label : help.findChildren<QLabel*>()) {
+            texts << label->text();
+        }
+        QCOMPARE(help.windowTitle(), QString("Spielanleitung"));
+        QVERIFY(texts.contains("Tasten") && texts.join(' ').contains("Netzwerk, Verbinden"));
     }
 
     // lupdate brings a copy up to date with the sources: a text added since is

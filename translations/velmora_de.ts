@@ -133,12 +133,83 @@
         <translation>Warte: der Gegner zieht.</translation>
     </message>
     <message>
+        <source>Taken back.</source>
+        <translation>Zurückgenommen.</translation>
+    </message>
+    <message>
         <source>You have %1, the opponent %2.</source>
         <translation>Du hast %1, der Gegner %2.</translation>
     </message>
     <message>
         <source>The opponent&apos;s turn.</source>
         <translation>Der Gegner ist dran.</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::HowToPlay</name>
+    <message>
+        <source>How to Play</source>
+        <translation>Spielanleitung</translation>
+    </message>
+    <message>
+        <source>The game</source>
+        <translation>Das Spiel</translation>
+    </message>
+    <message>
+        <source>Two players take turns on a board of 9 by 9 cells; a turn fills one empty cell. When all 81 cells are filled, the larger total of marks wins.</source>
+        <translation>Zwei Spieler ziehen abwechselnd auf einem Brett von 9 mal 9 Feldern; ein Zug füllt ein leeres Feld. Sind alle 81 Felder gefüllt, gewinnt die größere Summe der Punkte.</translation>
+    </message>
+    <message>
+        <source>A run of 3: the move that fills the third cell in a row earns 3 marks, and the run is drawn as a line. Two cells are no run yet.</source>
+        <translation>Eine Reihe aus 3: Der Zug, der das dritte Feld einer Reihe füllt, bringt 3 Punkte, und die Reihe wird als Linie gezeichnet. Zwei Felder sind noch keine Reihe.</translation>
+    </message>
+    <message>
+        <source>A run of 6: a row or column of 6 filled cells earns 6 marks, one of 9 earns 9. Runs of other lengths earn nothing.</source>
+        <translation>Eine Reihe aus 6: Eine Zeile oder Spalte aus 6 gefüllten Feldern bringt 6 Punkte, eine aus 9 bringt 9. Reihen anderer Länge bringen nichts.</translation>
+    </message>
+    <message>
+        <source>The extra move: whoever completes a run moves again. Here the row was completed first; the extra move then completed the column and earned a third move.</source>
+        <translation>Der Extrazug: Wer eine Reihe vollendet, zieht noch einmal. Hier wurde zuerst die Zeile vollendet; der Extrazug vollendete dann die Spalte und brachte einen dritten Zug.</translation>
+    </message>
+    <message>
+        <source>Cells belong to no one: a run counts every filled cell, whoever filled it, and its marks go to the player who completes it. Your marks and the opponent&apos;s older ones are blue; the opponent&apos;s newest mark is red.</source>
+        <translation>Felder gehören niemandem: Eine Reihe zählt jedes gefüllte Feld, wer es auch gefüllt hat, und ihre Punkte bekommt, wer sie vollendet. Deine Zeichen und die älteren des Gegners sind blau; das neueste Zeichen des Gegners ist rot.</translation>
+    </message>
+    <message>
+        <source>The computer</source>
+        <translation>Der Computer</translation>
+    </message>
+    <message>
+        <source>Game, Computer chooses how well the computer plays, from its next move on. Easy misses runs and gives them away. Normal, the strength at every start, takes a run when it can and otherwise avoids giving one away. Strong knows when to give runs away. Expert also plays the last thirty or so empty cells perfectly.</source>
+        <translation>Spiel, Computer wählt, wie gut der Computer spielt, ab seinem nächsten Zug. Leicht übersieht Reihen und verschenkt sie. Normal, die Stärke bei jedem Start, nimmt eine Reihe, wenn es kann, und vermeidet sonst, eine zu verschenken. Stark weiß, wann Reihen zu verschenken sind. Experte spielt außerdem die letzten etwa dreißig leeren Felder fehlerlos.</translation>
+    </message>
+    <message>
+        <source>Hint and Undo</source>
+        <translation>Tipp und Rückgängig</translation>
+    </message>
+    <message>
+        <source>Hint (Ctrl+H) outlines for two seconds the cell Expert would fill for you, and moves the board&apos;s focus there. Undo (Ctrl+Z) takes back your last move and what the computer played after it, again and again back to the start. Both work only against the computer.</source>
+        <translation>Tipp (Strg+H) umrandet zwei Sekunden lang das Feld, das Experte für dich füllen würde, und setzt den Fokus des Bretts dorthin. Rückgängig (Strg+Z) nimmt deinen letzten Zug zurück und was der Computer danach gespielt hat, immer wieder bis zum Anfang. Beides geht nur gegen den Computer.</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>On the board the arrow keys, Home and End move the focus cell, and Space or Enter fills it. S says both totals and whose turn it is. Ctrl+P passes, Ctrl+N starts a new game, Tab moves between the controls, and F1 opens this window.</source>
+        <translation>Auf dem Brett bewegen die Pfeiltasten, Pos1 und Ende das Fokusfeld, Leertaste oder Eingabe füllt es. S sagt beide Summen und wer am Zug ist. Strg+P passt, Strg+N beginnt ein neues Spiel, Tab wechselt zwischen den Bedienelementen, und F1 öffnet dieses Fenster.</translation>
+    </message>
+    <message>
+        <source>Remote play</source>
+        <translation>Fernspiel</translation>
+    </message>
+    <message>
+        <source>Remote, Connect (Ctrl+C) calls another copy of Velmora by its address.
+The other copy answers while it is listening for calls; its player moves first.
+The chat line below the board talks to the other player; if the connection ends, the computer plays on.</source>
+        <translation>Netzwerk, Verbinden (Strg+C) ruft eine andere Kopie von Velmora über ihre Adresse an.
+Die andere Kopie nimmt an, solange sie auf Anrufe wartet; ihr Spieler zieht zuerst.
+Mit der Nachrichtenzeile unter dem Brett sprichst du mit dem anderen Spieler; endet die Verbindung, spielt der Computer weiter.</translation>
     </message>
 </context>
 <context>
@@ -410,6 +481,42 @@
     <message>
         <source>Remote:</source>
         <translation>Gegner:</translation>
+    </message>
+    <message>
+        <source>Hint: column %1, row %2</source>
+        <translation>Tipp: Spalte %1, Zeile %2</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Leicht</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Strong</source>
+        <translation>Stark</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Experte</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Tipp</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>How to Play</source>
+        <translation>Spielanleitung</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,238 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The computer's strengths, its search off the window's thread, Hint, Undo
+// and How to Play, in the whole window.
+#include <QAccessible>
+#include <QActionGroup>
+#include <QSignalSpy>
+
+#include "announcer.h"
+#include "how_to_play.h"
+#include "window_rig.h"
+
+using velmora::Cell;
+using velmora::Strength;
+
+namespace {
+
+// Holds each request until the test answers it; a cancel or a newer request drops it.
+class HeldChooser : public velmora::MoveChooser {
+public:
+    void request(const velmora::BoardGrid&, Strength strength, uint64_t, Answer answer) override {
+        strengths << strength;
+        answer_ = std::move(answer);
+    }
+    void cancel() override { answer_ = nullptr; }
+    bool waiting() const { return bool(answer_); }
+    void answer(Cell cell) { std::exchange(answer_, nullptr)(cell); }
+    QList<Strength> strengths;
+
+private:
+    Answer answer_;
+};
+
+struct Snapshot {
+    QImage board;
+    QString texts;
+    velmora::Turn turn;
+};
+
+Snapshot snapshot(WindowRig& rig) {
+    QString texts = rig.text("lblMessage");
+    for (const char* name : {"txtUserSig", "txtUserTot", "txtComSig", "txtComTot"}) {
+        texts += "|" + rig.text(name);
+    }
+    for (const char* face : {"ImgWin", "ImgLost", "ImgLevel"}) {
+        texts += rig.find(face)->isVisible() ? face : "";
+    }
+    return {rig.board().copy(), texts, rig.game().turn()};
+}
+
+Cell firstEmpty(const velmora::BoardGrid& board) {
+    for (int r = 1; r <= 9; ++r) {
+        for (int c = 1; c <= 9; ++c) {
+            if (board[c][r].cellState == 0) {
+                return {c, r};
+            }
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+class LevelsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theComputerMenuStartsAtNormalAndSetsTheStrength() {
+        WindowRig rig;
+        auto* normal = rig.find<QAction>("m_LevelNormal");
+        QVERIFY(normal->isChecked() && normal->actionGroup()->isExclusive());
+        QCOMPARE(normal->actionGroup()->actions().size(), 4);
+        QCOMPARE(rig.game().strength(), Strength::Normal);
+        rig.trigger("m_LevelExpert");
+        QVERIFY(rig.find<QAction>("m_LevelExpert")->isChecked() && !normal->isChecked());
+        QCOMPARE(rig.game().strength(), Strength::Expert);
+    }
+
+    // A search in flight is cancelled and its answer never played.
+    void aSearchInFlightIsDropped_data() {
+        QTest::addColumn<QString>("by");
+        QTest::newRow("new game") << "m_Reset";
+        QTest::newRow("call") << "call";
+        QTest::newRow("strength") << "m_LevelExpert";
+    }
+    void aSearchInFlightIsDropped() {
+        QFETCH(QString, by);
+        WindowRig rig;
+        HeldChooser chooser;
+        rig.game().setChooser(&chooser);
+        rig.trigger("m_LevelStrong");
+        rig.click(5, 5);
+        QVERIFY(chooser.waiting() && rig.game().thinking());
+        QVERIFY(!rig.find<QAction>("m_Hint")->isEnabled());
+        QCOMPARE(rig.text("lblMessage"), QString("Wait ......"));
+        if (by == "call") {
+            rig.game().callStarted();
+        } else {
+            rig.trigger(qPrintable(by));
+        }
+        QVERIFY(!rig.game().thinking() || by == "m_LevelExpert");
+        // A new strength searches again, at once, with itself.
+        QCOMPARE(chooser.strengths, by == "m_LevelExpert"
+                                        ? QList({Strength::Strong, Strength::Expert})
+                                        : QList({Strength::Strong}));
+        QCOMPARE(chooser.waiting(), by == "m_LevelExpert");
+        if (chooser.waiting()) {
+            chooser.answer({1, 1});
+            rig.timer.finish();
+            QCOMPARE(rig.game().moveCount(), 2);
+            QCOMPARE(rig.game().owner({1, 1}), velmora::Game::Side::Opponent);
+        }
+    }
+
+    // On the real worker: a cancelled search says nothing, the next one answers.
+    void theThreadedChooserHandsBackOnlyTheNewestAnswer() {
+        velmora::ThreadedChooser chooser;
+        QList<Cell> answers;
+        velmora::BoardGrid board{};
+        chooser.request(board, Strength::Expert, 1, [&](Cell c) { answers << c; });
+        for (int c = 1; c <= 9; ++c) {
+            for (int r = 1; r <= 9; ++r) {
+                board[c][r].cellState = (c == 9 && r == 9) ? 0 : 1;
+            }
+        }
+        chooser.request(board, Strength::Expert, 2, [&](Cell c) { answers << c; });
+        QTRY_COMPARE(answers.size(), 1);
+        QCOMPARE(answers.first().column * 10 + answers.first().row, 99);
+        QTest::qWait(50);
+        QCOMPARE(answers.size(), 1);
+        chooser.request(velmora::BoardGrid{}, Strength::Expert, 3, [&](Cell c) { answers << c; });
+        chooser.cancel();
+        QTest::qWait(50);
+        QCOMPARE(answers.size(), 1);
+    }
+
+    void hintShowsExpertsCellOverTheBoardNotInIt() {
+        WindowRig rig;
+        rig.game().setChooser(nullptr);
+        rig.click(1, 1);
+        rig.click(9, 9);
+        auto* board = rig.find<velmora::BoardPicture>("PicMain");
+        const QImage before = rig.board().copy();
+        velmora::SeededRandom random(uint64_t(
+            rig.random.values[rig.random.next % rig.random.values.size()] * 9007199254740992.0));
+        velmora::ComputerPlayer expert;
+        const Cell expected = expert.choose(rig.game().board(), Strength::Expert, random, {});
+        QSignalSpy said(rig.window->findChild<velmora::Announcer*>("announcer"),
+                        &velmora::Announcer::announced);
+        rig.trigger("m_Hint");
+        QCOMPARE(board->focusCell(), QPoint(expected.column, expected.row));
+        QCOMPARE(board->hintCell().column * 10 + board->hintCell().row,
+                 expected.column * 10 + expected.row);
+        QCOMPARE(rig.board(), before);
+        const QImage shown = board->grab().toImage();
+        const QRect inCell = board->cellRect(expected.column, expected.row);
+        QCOMPARE(shown.pixelColor(inCell.left() + 2, inCell.center().y()), QColor(0, 150, 0));
+        // Told after what the computer's last move left to say.
+        const QString hint =
+            QString("Hint: column %1, row %2").arg(expected.column).arg(expected.row);
+        QTRY_VERIFY(!said.isEmpty() && said.last().first().toString() == hint);
+        QTRY_COMPARE_WITH_TIMEOUT(board->hintCell().column, 0, 3000);
+    }
+
+    // A whole game, then Undo back to its start: each position as it was,
+    // computer chains and all; and an Undo in the middle of a drawing.
+    void undoRestoresEveryPositionExactly() {
+        WindowRig rig;
+        QVERIFY(!rig.find<QAction>("m_Undo")->isEnabled());
+        QList<Snapshot> before;
+        int longestChain = 0;
+        while (!rig.game().result()) {
+            if (before.size() == 8 || before.size() == 14) {
+                rig.trigger("m_FastMode");  // undo draws each move as it was drawn
+            }
+            before << snapshot(rig);
+            const int awards = rig.game().awards(velmora::Game::Side::Opponent).size();
+            const Cell cell = firstEmpty(rig.game().board());
+            rig.click(cell.column, cell.row);
+            longestChain =
+                std::max(longestChain,
+                         int(rig.game().awards(velmora::Game::Side::Opponent).size()) - awards);
+        }
+        QVERIFY(longestChain >= 2);
+        const Snapshot end = snapshot(rig);
+        QVERIFY(end.turn == velmora::Turn::Ended && end.texts.contains("Img"));
+
+        // Mid-drawing: the move and its drawing are gone. Playing the game
+        // again is no news for a screen reader.
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(rig.find("PicMain"));
+        const QString lastNews = reader->text(QAccessible::Description);
+        rig.trigger("m_Undo");
+        QCOMPARE(reader->text(QAccessible::Description), lastNews);
+        const Cell cell = firstEmpty(rig.game().board());
+        rig.game().play(cell);
+        QVERIFY(rig.timer.pausing() && !rig.find<QAction>("m_Hint")->isEnabled());
+        rig.trigger("m_Undo");
+        QVERIFY(!rig.game().drawing());
+        for (qsizetype k = before.size() - 1; k >= 0; --k) {
+            const Snapshot now = snapshot(rig);
+            QVERIFY2(now.board == before[k].board, qPrintable(QString::number(k)));
+            QCOMPARE(now.texts, before[k].texts);
+            QCOMPARE(now.turn, before[k].turn);
+            QVERIFY2(rig.find<QAction>("m_Undo")->isEnabled() == (k > 0),
+                     qPrintable(QString::number(k)));
+            rig.trigger("m_Undo");
+        }
+        QCOMPARE(rig.game().moveCount(), 0);
+    }
+
+    void undoStaysOffOnceARemoteGameHasStarted() {
+        WindowRig rig;
+        rig.game().callStarted();
+        rig.game().callAnswered();
+        rig.fill({{1, 1}});
+        rig.game().remoteGameEnded();
+        rig.click(2, 2);
+        QCOMPARE(rig.game().moveCount(), 3);
+        QVERIFY(!rig.find<QAction>("m_Undo")->isEnabled());
+        rig.trigger("m_LevelEasy");
+        rig.trigger("m_Reset");
+        rig.click(2, 2);
+        QVERIFY(rig.find<QAction>("m_Undo")->isEnabled());
+    }
+
+    void howToPlayOpensWithF1AndClosesWithEscape() {
+        WindowRig rig;
+        QTest::keyClick(rig.window, Qt::Key_F1);
+        auto* help = rig.window->findChild<velmora::HowToPlay*>();
+        QVERIFY(help != nullptr && help->isVisible());
+        QCOMPARE(help->windowTitle(), QString("How to Play"));
+        QVERIFY(QTest::qWaitForWindowActive(help));
+        QTest::keyClick(help, Qt::Key_Escape);
+        QVERIFY(!help->isVisible());
+    }
+};
+
+QTEST_MAIN(LevelsTest)
+#include "levels_test.moc"
