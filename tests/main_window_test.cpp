@@ -177,6 +177,16 @@ private slots:
         QVERIFY(ended.count() == 1 && !rig.window->isVisible() && !rig.timer.pausing());
     }
 
+    // The computer's run of three down column 5: the white line it grows by
+    // starts at the first cell and goes down, so the black run covers it.
+    void aRunGrowsFromItsFirstCellToItsLast() {
+        WindowRig rig;
+        rig.fill({{5, 4}, {5, 5}});
+        rig.click(1, 9);
+        QVERIFY(rig.text("txtComSig").startsWith("3"));
+        QCOMPARE(pixelsNear(rig.board(), 5, 5, Qt::white, 3 * kCell), 0);
+    }
+
     void fastModeAFinishedGameANewOnePassScoringAndTheAboutBox() {
         WindowRig rig;
         const QImage empty = rig.board();
@@ -196,6 +206,12 @@ private slots:
             rig.click(cell % 9 + 1, cell / 9 + 1);  // a filled cell is refused
         }
         QCOMPARE(shown(rig).section('|', 0, 0), QString("You Lost ImgLost"));
+        // Each award's marks joined by plus signs, adding up to the total.
+        int sum = 0;
+        for (const QString& marks : rig.text("txtComSig").split('+')) {
+            sum += QStringList({"3", "6", "9"}).contains(marks) ? marks.toInt() : 1000;
+        }
+        QCOMPARE(sum, rig.text("txtComTot").toInt());
 
         QTest::mouseClick(rig.find("cmcReset"), Qt::LeftButton);
         QCOMPARE(shown(rig), QString("Your Turn AniLogo||||"));

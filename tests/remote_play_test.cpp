@@ -75,7 +75,7 @@ private slots:
         a.enter(QString::fromUtf8("h\u00e9llo 12 \u20ac"));  // ISO 8859-1 on the wire
         const QString line = QString::fromUtf8("h\u00e9llo 12 ?\n");
         QTRY_COMPARE(b.transcript(), line);
-        QCOMPARE(a.transcript(), line);
+        QVERIFY(a.text("txtTX").isEmpty() && a.transcript() == line);
         // The lamp flashes once: through its pictures to the last, never round again.
         auto* lamp = b.find<velmora::ClipControl>("AniLight");
         for (int last = 0; lamp->isPlaying(); QTest::qWait(10)) {
