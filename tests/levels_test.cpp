@@ -136,7 +136,12 @@ private slots:
     void hintShowsExpertsCellOverTheBoardNotInIt() {
         WindowRig rig;
         rig.game().setChooser(nullptr);
-        rig.click(1, 1);
+        // Off while the user's award draws, on for the move it earns.
+        rig.fill({{2, 1}, {3, 1}});
+        rig.game().play({1, 1});
+        QVERIFY(!rig.find<QAction>("m_Hint")->isEnabled());
+        rig.timer.finish();
+        QVERIFY(rig.find<QAction>("m_Hint")->isEnabled());
         rig.click(9, 9);
         auto* board = rig.find<velmora::BoardPicture>("PicMain");
         const QImage before = rig.board().copy();
