@@ -9,8 +9,11 @@ namespace velmora {
 Session::Session(SessionServices services, QStringList clipFolders, int port, QObject* parent)
     : QObject(parent),
       game_(services.random, services.pauses),
-      connection_(socket_, holdTimer_, port) {
-    linkGameAndConnection(game_, connection_);
+      connection_(socket_, holdTimer_, spacingTimer_, port) {
+    linkGameAndConnection(game_, connection_, [this](const QString& address) {
+        return window_->askToTakeCaller(address);
+    });
+    connect(&connection_, &Connection::finished, this, &Session::finished);
     window_ = std::make_unique<MainWindow>(WindowServices{services.dialogs, services.links},
                                            std::move(clipFolders), game_, connection_);
     connect(window_.get(), &MainWindow::firstActivated, this, [this] {

@@ -27,6 +27,7 @@ struct FakeTransport : Transport {
         status = State::Connecting;
     }
     void accept(int) override { status = State::Connected; }
+    QString callerAddress(int) const override { return "192.0.2.9"; }
     void sendData(std::string_view bytes) override {
         sent += QByteArray(bytes.data(), qsizetype(bytes.size()));
     }
@@ -55,10 +56,11 @@ struct FakeTransport : Transport {
 struct Rig {
     FakeTransport transport;
     TestPause hold;
+    TestPause spacing;
     ScriptedRandom random;
     TestPause pause;
     Game game{random, pause};
-    Connection connection{transport, hold, 5000};
+    Connection connection{transport, hold, spacing, 5000};
     QStringList chat;
 
     Rig() {
@@ -127,7 +129,10 @@ private slots:
         rig.press(1, 9);
         QVERIFY(rig.connection.sendChat("@h\xe9"));
         rig.arrive("11");
-        rig.press(5, 5);
+        rig.press(5, 5);  // drawn, but sent only once the chat line is alone on the wire
+        QVERIFY(rig.game.moveCount() == 3 && rig.transport.sent.endsWith("@@h\xe9"));
+        QCOMPARE(rig.spacing.started.value(0), 300);
+        rig.spacing.step();
         rig.arrive("21");
         rig.press(9, 9);
         rig.arrive("31");     // the remote player scores, is drawn here, and told
