@@ -56,9 +56,10 @@ int main(int argc, char** argv) {
                 failures);
     std::printf("chat lines %ld, shown in more than one piece %ld\n", total.chatLines,
                 total.chatLinesNotWhole);
-    std::printf("messages swallowed by a chat line: sent too soon behind it %ld, held up by "
-                "the network %ld\n",
-                total.swallowedSentTooSoon, total.swallowedHeldUp);
+    std::printf(
+        "messages swallowed by a chat line: sent too soon behind it %ld, held up by "
+        "the network %ld\n",
+        total.swallowedSentTooSoon, total.swallowedHeldUp);
     std::printf("writes cut %ld, glued to the one before %ld\n", total.cutWrites,
                 total.gluedWrites);
     return failures == 0 ? 0 : 1;

@@ -54,8 +54,8 @@ public:
 
     // `port` 0 listens on a port the system picks, which becomes the port.
     // `spacingTimer` paces what follows a chat line.
-    Connection(Transport& transport, Timer& holdTimer, Timer& spacingTimer,
-               int port = kDefaultPort, QObject* parent = nullptr);
+    Connection(Transport& transport, Timer& holdTimer, Timer& spacingTimer, int port = kDefaultPort,
+               QObject* parent = nullptr);
 
     // --- commands
     // Calls `address` on the port from the port plus one. False, with nothing

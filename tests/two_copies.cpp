@@ -372,7 +372,6 @@ private:
         figures.failure = QStringLiteral("seed %1, at %2 ms: %3").arg(seed_).arg(now()).arg(what);
     }
 
-
     void checkQuietMoment() {
         const long finishedBefore = figures.finishedGames;
         const QString broken = brokenInvariant({a_.game, a_.connection, a_.sent, a_.received},
