@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The connection to the other copy, on a transport the test plays: what it
 // calls and answers, the bytes it writes, and how it reads what arrives.
+#include <QSignalSpy>
 #include <QTest>
 
 #include "connection.h"
@@ -144,6 +145,30 @@ private slots:
         QCOMPARE(rig.transport.sent, QByteArray("RESET19@@h\xe9"
                                                 "5599FINISHCLOSE"));
         QCOMPARE(rig.transport.status, Transport::State::Closed);
+    }
+
+    // Behind a chat line, another line, a hang-up and the end wait their turn,
+    // 300 ms each, in order; the end sends "CLOSE" without the chat still waiting.
+    void whatFollowsAChatLineWaits() {
+        Rig rig;
+        QSignalSpy finished(&rig.connection, &Connection::finished);
+        rig.connection.sendChat("a");
+        rig.connection.sendChat("b");
+        rig.connection.hangUpAndListen();
+        QVERIFY(!rig.connection.connected() && rig.transport.status == Transport::State::Connected);
+        rig.spacing.step();
+        QCOMPARE(rig.transport.sent, QByteArray("RESET@a@b"));
+        rig.spacing.step();
+        QCOMPARE(rig.transport.sent, QByteArray("RESET@a@bCLOSE"));
+        QVERIFY(rig.connection.idle() && rig.transport.status == Transport::State::Listening);
+        emit rig.transport.connectionRequest(4);
+        rig.connection.sendChat("c");
+        rig.connection.sendChat("d");
+        rig.connection.end();
+        QCOMPARE(finished.count(), 0);
+        rig.spacing.step();
+        QCOMPARE(rig.transport.sent, QByteArray("RESET@a@bCLOSERESET@cCLOSE"));
+        QCOMPARE(finished.count(), 1);
     }
 
     // A chat line whose bytes were all read ends there, whatever its length; a
