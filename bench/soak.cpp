@@ -166,9 +166,11 @@ struct Pair {
         QTimer::singleShot(2500, [this] {
             // A chat line that swallowed a message: its segment came again
             // only after what followed it had arrived, and both were read at once.
-            const bool swallowed =
-                a.sent.join(QString()) != a.received.join(QString()).remove('@') ||
-                b.sent.join(QString()) != b.received.join(QString()).remove('@');
+            auto letters = [](const QStringList& lines) {
+                return lines.join(QString()).remove('@');  // a glued line's mark
+            };
+            const bool swallowed = a.sent.join(QString()) != letters(b.received) ||
+                                   b.sent.join(QString()) != letters(a.received);
             if (swallowed) {
                 ++figures.swallowedHeldUp;
                 a.sent.clear(), a.received.clear(), b.sent.clear(), b.received.clear();
