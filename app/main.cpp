@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
             session = std::make_unique<velmora::Session>(
                 velmora::SessionServices{dialogs, random, pauses, links}, clipFolders);
             dialogs.setParent(&session->window());
-            QObject::connect(&session->window(), &velmora::MainWindow::unloaded, &app,
+            QObject::connect(session.get(), &velmora::Session::finished, &app,
                              [] { QCoreApplication::exit(0); });
         }
         return &session->window();

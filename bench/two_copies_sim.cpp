@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Two copies of the game on the simulated network, from fresh seeds or from
-// one given seed. Prints games played, divergences, stalls and chat lines the
-// protocol could not keep whole; a failure prints its seed, which replays it:
+// one given seed. Prints games played, divergences, stalls, messages swallowed by
+// a chat line and chat lines shown in pieces; a failure prints its seed, which replays it:
 //   two_copies_sim [games [seed]]
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -36,6 +36,8 @@ int main(int argc, char** argv) {
         total.stalls += f.stalls;
         total.chatLines += f.chatLines;
         total.chatLinesNotWhole += f.chatLinesNotWhole;
+        total.swallowedSentTooSoon += f.swallowedSentTooSoon;
+        total.swallowedHeldUp += f.swallowedHeldUp;
         total.cutWrites += f.cutWrites;
         total.gluedWrites += f.gluedWrites;
         if (!f.failure.isEmpty()) {
@@ -52,8 +54,12 @@ int main(int argc, char** argv) {
                 total.finishedGames, total.connections);
     std::printf("divergences %ld, stalls %ld, failed runs %ld\n", total.divergences, total.stalls,
                 failures);
-    std::printf("chat lines %ld, not kept whole by the protocol %ld\n", total.chatLines,
+    std::printf("chat lines %ld, shown in more than one piece %ld\n", total.chatLines,
                 total.chatLinesNotWhole);
+    std::printf(
+        "messages swallowed by a chat line: sent too soon behind it %ld, held up by "
+        "the network %ld\n",
+        total.swallowedSentTooSoon, total.swallowedHeldUp);
     std::printf("writes cut %ld, glued to the one before %ld\n", total.cutWrites,
                 total.gluedWrites);
     return failures == 0 ? 0 : 1;

@@ -50,6 +50,8 @@ public:
     int windowHeightTwips() const { return windowHeightTwips_; }
     // What the status box says of each state of the socket.
     static QString socketStateText(Transport::State state);
+    // Whether to leave the game in progress for the player calling from `address`.
+    bool askToTakeCaller(const QString& address);
 
 signals:
     // Shown and active for the first time, with its clips open: the game may start.

@@ -47,7 +47,16 @@ void MainWindow::showConnection(Connection::State state) {
     disconnectAction_->setEnabled(!idle);
     listenAction_->setEnabled(idle);
     portAction_->setEnabled(idle);
-    status_->setText(socketStateText(connection_.socketState()));
+    status_->setText(idle && connection_.linkLost() ? tr("Link lost")
+                                                    : socketStateText(connection_.socketState()));
+}
+
+bool MainWindow::askToTakeCaller(const QString& address) {
+    const QString question =
+        tr("A player at %1 is calling. Start a new game with them?").arg(address);
+    return services_.dialogs.messageBox(question, tr("Remote Play"), Dialogs::Buttons::YesNo,
+                                        Dialogs::Icon::Question,
+                                        Dialogs::Answer::No) == Dialogs::Answer::Yes;
 }
 
 QString MainWindow::socketStateText(Transport::State state) {

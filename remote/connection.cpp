@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "connection.h"
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "leading_number.h"
 #include "timer.h"
@@ -17,10 +19,19 @@ double leadingNumberOf(const QString& text) {
     return leadingNumber(text.toStdString());
 }
 
+bool isChat(const std::string& message) {
+    return !message.empty() && message.front() == wire::kChatMark;
+}
+
 }  // namespace
 
-Connection::Connection(Transport& transport, Timer& holdTimer, int port, QObject* parent)
-    : QObject(parent), transport_(transport), holdTimer_(holdTimer), portNumber_(port) {
+Connection::Connection(Transport& transport, Timer& holdTimer, Timer& spacingTimer, int port,
+                       QObject* parent)
+    : QObject(parent),
+      transport_(transport),
+      holdTimer_(holdTimer),
+      spacingTimer_(spacingTimer),
+      portNumber_(port) {
     connect(&transport_, &Transport::connectionRequest, this, &Connection::acceptCaller);
     connect(&transport_, &Transport::connected, this, &Connection::callAnswered);
     connect(&transport_, &Transport::dataArrival, this, &Connection::readArrival);
@@ -48,12 +59,14 @@ bool Connection::call(const QString& address) {
     // The first part of a dotted address must be 1..255 (or 0 and a second
     // part): host names and 0.0.0.0 are refused.
     const double leading = leadingNumberOf(address);
-    if (ended_ || !idle() || !(leading > 0 && leading < 256)) {
+    if (ended_ || state_ != State::Listening || askingAboutCaller_ ||
+        !(leading > 0 && leading < 256)) {
         return false;
     }
     transport_.close();
     resetReading();
     answered_ = false;
+    linkLost_ = false;
     transport_.setLocalPort(quint16(portNumber_ + 1));
     transport_.connectTo(address, quint16(portNumber_));
     setState(State::Calling);
@@ -71,13 +84,29 @@ void Connection::hangUpAndListen() {
 }
 
 void Connection::endConnection(bool sayClose) {
-    if (ended_) {
+    if (ended_ || closeWaiting_) {
+        return;
+    }
+    if (sayClose && connected() && spacing_) {
+        // The line stays up until "CLOSE" has gone out on its own; the game is
+        // told the connection is over once it has.
+        waiting_.emplace_back(wire::kClose);
+        closeWaiting_ = true;
+        setState(State::HangingUp);
         return;
     }
     if (sayClose) {
         send(wire::kClose);
     }
+    closeAndListen();
+}
+
+void Connection::closeAndListen() {
     setState(State::HangingUp);
+    spacingTimer_.cancel();
+    spacing_ = false;
+    waiting_.clear();
+    closeWaiting_ = false;
     transport_.close();
     resetReading();
     listenOnPort();
@@ -86,7 +115,8 @@ void Connection::endConnection(bool sayClose) {
 
 bool Connection::changePort(const QString& answer) {
     const double port = std::floor(leadingNumberOf(answer));
-    if (ended_ || !idle() || !(port >= 1 && port <= kHighestPort) || port == portNumber_) {
+    if (ended_ || state_ != State::Listening || !(port >= 1 && port <= kHighestPort) ||
+        port == portNumber_) {
         return false;
     }
     portNumber_ = int(port);
@@ -107,15 +137,62 @@ void Connection::end() {
     if (ended_) {
         return;
     }
-    send(wire::kClose);
     ended_ = true;
     holdTimer_.cancel();
+    if (connected() || closeWaiting_) {
+        // The window has gone: what the user typed last is not worth holding
+        // the end up for, "CLOSE" is.
+        waiting_.erase(std::remove_if(waiting_.begin(), waiting_.end(), isChat), waiting_.end());
+        if (!std::exchange(closeWaiting_, true)) {
+            waiting_.emplace_back(wire::kClose);
+        }
+        if (!spacing_) {
+            sendWaiting();
+        }
+        return;
+    }
+    finishEnd();
+}
+
+void Connection::finishEnd() {
+    spacingTimer_.cancel();
     transport_.close();
+    emit finished();
 }
 
 void Connection::send(std::string_view message) {
-    if (connected()) {
-        transport_.sendData(message);
+    if (!connected()) {
+        return;
+    }
+    if (spacing_) {
+        waiting_.emplace_back(message);
+    } else {
+        write(std::string(message));
+    }
+}
+
+void Connection::write(const std::string& message) {
+    transport_.sendData(message);
+    if (isChat(message)) {
+        spacing_ = true;
+        spacingTimer_.start(kChatSpacingMilliseconds, [this] { sendWaiting(); });
+    }
+}
+
+void Connection::sendWaiting() {
+    spacing_ = false;
+    while (!waiting_.empty() && !spacing_) {
+        const std::string message = std::move(waiting_.front());
+        waiting_.pop_front();
+        write(message);
+    }
+    if (spacing_) {
+        return;
+    }
+    if (ended_) {
+        finishEnd();
+    } else if (closeWaiting_) {
+        closeAndListen();
     }
 }
 
@@ -148,13 +225,28 @@ void Connection::listenOnPort() {
 }
 
 void Connection::acceptCaller(int requestId) {
-    if (ended_) {
+    // A caller not accepted here is turned away by the transport.
+    if (ended_ || askingAboutCaller_ || state_ != State::Listening) {
         return;
     }
-    // Every caller is taken, whoever it is: the listener makes way for it.
+    if (callerCheck_) {
+        askingAboutCaller_ = true;
+        const bool take = callerCheck_(transport_.callerAddress(requestId));
+        askingAboutCaller_ = false;
+        if (!take || ended_ || state_ != State::Listening) {
+            return;
+        }
+    }
+    // The listener makes way for the caller.
     transport_.close();
     transport_.accept(requestId);
     resetReading();
+    linkLost_ = false;
+    if (transport_.state() != Transport::State::Connected) {
+        // Gone before it was taken: nobody to play with, nothing to show.
+        listenOnPort();
+        return;
+    }
     answered_ = true;
     setState(State::Connected);
 }
@@ -176,6 +268,13 @@ void Connection::peerClosed() {
 
 void Connection::transportFailed(int number, const QString& description) {
     if (ended_) {
+        return;
+    }
+    if (state_ == State::Connected && number != Transport::kIgnoredError) {
+        // The system gave up on a link that was up (the other machine went
+        // silent): ended as a dropped connection is, and told in the status.
+        linkLost_ = true;
+        endConnection(false);
         return;
     }
     if (!idle() && number != Transport::kIgnoredError) {

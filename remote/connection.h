@@ -5,6 +5,9 @@
 #include <QObject>
 #include <QString>
 
+#include <deque>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "board.h"
@@ -20,8 +23,13 @@ class Timer;
 // says what arrived and what became of the connection, and sends what it is
 // given while a remote game runs; it knows nothing of the game itself.
 //
-// While no remote game runs it listens. A caller is always taken. Whenever
-// the connection ends, whatever ends it, it listens again.
+// While no remote game runs it listens. A caller is taken unless the caller
+// check, asked first, says no. Whenever the connection ends, whatever ends
+// it, it listens again.
+//
+// Sending: a chat line has no end on the wire, so whatever is sent right
+// behind one would be read as more of it. After a chat line goes out, every
+// later message waits, in order, until kChatSpacingMilliseconds have passed.
 //
 // Reading: every arrival is read by the wire reader. The start of a message
 // cut at the end of an arrival is held back for a quarter of a second; a read
@@ -40,9 +48,13 @@ public:
     Q_ENUM(State)
     static constexpr int kDefaultPort = 16323;
     static constexpr int kHoldMilliseconds = 250;
+    static constexpr int kChatSpacingMilliseconds = 300;
+    // Asked with the caller's address before a call is taken; false turns it away.
+    using CallerCheck = std::function<bool(const QString& address)>;
 
     // `port` 0 listens on a port the system picks, which becomes the port.
-    Connection(Transport& transport, Timer& holdTimer, int port = kDefaultPort,
+    // `spacingTimer` paces what follows a chat line.
+    Connection(Transport& transport, Timer& holdTimer, Timer& spacingTimer, int port = kDefaultPort,
                QObject* parent = nullptr);
 
     // --- commands
@@ -62,7 +74,11 @@ public:
     void sendReset();
     void sendFinish();
     // The program ends: "CLOSE" while connected, and nothing more happens.
+    // Behind a chat line it goes out once the spacing is over (finished()
+    // tells when); the chat lines still waiting are dropped.
     void end();
+    // While a caller check runs, another caller is turned away.
+    void setCallerCheck(CallerCheck check) { callerCheck_ = std::move(check); }
 
     // --- what to show
     State state() const { return state_; }
@@ -75,6 +91,8 @@ public:
     QString localIp() const;
     // The address the user last typed, taken or not.
     const QString& remoteAddress() const { return remoteAddress_; }
+    // The last connection ended because the system gave up on the link.
+    bool linkLost() const { return linkLost_; }
 
 signals:
     // Calling, Connected (with answeredCall() telling who called), Listening
@@ -89,11 +107,16 @@ signals:
     // The local port could not be bound for a call; the connection has gone
     // back to listening.
     void portBusy();
-    // A failed connection, in words for the user.
+    // A failed call, in words for the user.
     void failed(const QString& description);
+    // After end(): the last message has gone out.
+    void finished();
 
 private:
     void send(std::string_view message);
+    void write(const std::string& message);
+    void sendWaiting();
+    void finishEnd();
     void resetReading();
     void listenOnPort();
     void setState(State state);
@@ -101,6 +124,7 @@ private:
     void callAnswered();
     // `sayClose`: "CLOSE" goes out first, while the line is still up.
     void endConnection(bool sayClose);
+    void closeAndListen();
     void peerClosed();
     void transportFailed(int number, const QString& description);
     void readArrival();
@@ -109,9 +133,18 @@ private:
 
     Transport& transport_;
     Timer& holdTimer_;
+    Timer& spacingTimer_;
+    CallerCheck callerCheck_;
     State state_ = State::Listening;
     bool ended_ = false;
     bool answered_ = false;
+    bool askingAboutCaller_ = false;
+    bool linkLost_ = false;
+    // A chat line went out less than the spacing ago: messages wait here.
+    bool spacing_ = false;
+    std::deque<std::string> waiting_;
+    // A hang-up whose "CLOSE" waits behind a chat line.
+    bool closeWaiting_ = false;
     int portNumber_;
     QString remoteAddress_;
     QByteArray heldBytes_;

@@ -38,6 +38,19 @@ public:
     // The number of the error the program never acts on.
     static constexpr int kIgnoredError = 40017;
 
+    // How the system watches a connection that is up, so that one whose other
+    // end went silent (its network gone, its machine asleep) is ended: probes
+    // after `idleSeconds` of quiet, every `intervalSeconds`, given up after
+    // `probes` unanswered; and data left unacknowledged for
+    // `unacknowledgedSeconds`. A user thinking for long is no silence: the
+    // other machine's system answers the probes.
+    struct LinkWatch {
+        int idleSeconds = 10;
+        int intervalSeconds = 5;
+        int probes = 6;  // so a dead link is noticed within 45 s
+        int unacknowledgedSeconds = 30;
+    };
+
     using QObject::QObject;
 
     virtual State state() const = 0;
@@ -50,7 +63,13 @@ public:
     virtual void listen() = 0;
     // Connecting while the attempt runs, Open when the local port cannot be bound.
     virtual void connectTo(const QString& remoteHost, quint16 remotePort) = 0;
+    // What the caller sent before it was taken belongs to no game and is dropped.
     virtual void accept(int requestId) = 0;
+    // The address of a caller not yet accepted, as the system gives it.
+    virtual QString callerAddress(int requestId) const = 0;
+    // For connections made from now on; a transport with no system link under
+    // it has nothing to watch.
+    virtual void setLinkWatch(const LinkWatch& /*watch*/) {}
     // The bytes as they are, at once; nothing while not connected.
     virtual void sendData(std::string_view bytes) = 0;
     // What one read hands over: the bytes waiting, up to a buffer's worth.

@@ -7,7 +7,10 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
+#include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <sys/ioctl.h>
+#include <sys/socket.h>
 
 namespace velmora {
 
@@ -38,6 +41,22 @@ ErrorText describe(QAbstractSocket::SocketError error) {
                     QT_TRANSLATE_NOOP("velmora::WinSock",
                                       "Connection is aborted due to timeout or other failure")};
     }
+}
+
+void watchLink(qintptr descriptor, const Transport::LinkWatch& watch) {
+    if (descriptor < 0) {
+        return;
+    }
+    const int fd = int(descriptor);
+    const int on = 1;
+    const unsigned int unacknowledged = unsigned(watch.unacknowledgedSeconds) * 1000;
+    // Each failure leaves the connection as it was without the watch; nothing to tell.
+    ::setsockopt(fd, SOL_SOCKET, SO_KEEPALIVE, &on, sizeof on);
+    ::setsockopt(fd, IPPROTO_TCP, TCP_KEEPIDLE, &watch.idleSeconds, sizeof watch.idleSeconds);
+    ::setsockopt(fd, IPPROTO_TCP, TCP_KEEPINTVL, &watch.intervalSeconds,
+                 sizeof watch.intervalSeconds);
+    ::setsockopt(fd, IPPROTO_TCP, TCP_KEEPCNT, &watch.probes, sizeof watch.probes);
+    ::setsockopt(fd, IPPROTO_TCP, TCP_USER_TIMEOUT, &unacknowledged, sizeof unacknowledged);
 }
 
 }  // namespace
@@ -153,13 +172,26 @@ void WinSock::accept(int requestId) {
     close();
     adoptConnection(socket);
     state_ = State::Connected;
-    // What a caller sent before hanging up is read before its close.
-    if (socket->bytesAvailable() > 0) {
-        scheduleArrival();
+    // What Qt has read, then what the system still holds: a peer may have
+    // clicked before it heard our "RESET".
+    socket->readAll();
+    char sink[4096];
+    const qintptr descriptor = socket->socketDescriptor();
+    while (descriptor >= 0 && ::recv(int(descriptor), sink, sizeof sink, MSG_DONTWAIT) > 0) {
     }
     if (socket->state() != QAbstractSocket::ConnectedState) {
         onDisconnected();
     }
+}
+
+QString WinSock::callerAddress(int requestId) const {
+    const QTcpSocket* socket = pending_.value(requestId);
+    if (socket == nullptr) {
+        return QString();
+    }
+    bool isIpv4 = false;
+    const quint32 ipv4 = socket->peerAddress().toIPv4Address(&isIpv4);
+    return isIpv4 ? QHostAddress(ipv4).toString() : socket->peerAddress().toString();
 }
 
 void WinSock::connectTo(const QString& remoteHost, quint16 remotePort) {
@@ -188,6 +220,7 @@ void WinSock::adoptConnection(QTcpSocket* socket) {
     // Each message goes out as it is written: a move held back behind a chat
     // line would reach the other side glued to it, and lost in it.
     socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    watchLink(socket->socketDescriptor(), linkWatch_);
     connect(socket, &QTcpSocket::readyRead, this, &WinSock::scheduleArrival);
     connect(socket, &QTcpSocket::errorOccurred, this, &WinSock::onSocketError);
     connect(socket, &QTcpSocket::disconnected, this, &WinSock::onDisconnected);

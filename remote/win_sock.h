@@ -47,7 +47,12 @@ public:
     void listen() override;
     // Binds localPort (reusable while an earlier connection is in TIME_WAIT).
     void connectTo(const QString& remoteHost, quint16 remotePort) override;
+    // Drops what the caller sent before.
     void accept(int requestId) override;
+    // An IPv4 caller's address in dotted form, also on a listener for both kinds.
+    QString callerAddress(int requestId) const override;
+    // Applied on the connected socket's descriptor, as Qt only switches keep-alive on.
+    void setLinkWatch(const LinkWatch& watch) override { linkWatch_ = watch; }
 
     void sendData(std::string_view bytes) override;
     // Every byte waiting, up to kReadBufferBytes.
@@ -72,6 +77,7 @@ private:
     void deliverError();
 
     State state_ = State::Closed;
+    LinkWatch linkWatch_;
     quint16 localPort_ = 0;
     QTcpServer* server_ = nullptr;
     QTcpSocket* connection_ = nullptr;

@@ -6,7 +6,11 @@
 
 namespace velmora {
 
-void linkGameAndConnection(Game& game, Connection& connection) {
+void linkGameAndConnection(Game& game, Connection& connection, CallerQuestion askUser) {
+    connection.setCallerCheck([&game, askUser = std::move(askUser)](const QString& address) {
+        const bool inProgress = game.moveCount() > 0 && !game.result();
+        return !inProgress || !askUser || askUser(address);
+    });
     QObject::connect(&connection, &Connection::stateChanged, &game,
                      [&game, &connection](Connection::State state) {
                          switch (state) {

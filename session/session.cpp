@@ -9,9 +9,12 @@ namespace velmora {
 Session::Session(SessionServices services, QStringList clipFolders, int port, QObject* parent)
     : QObject(parent),
       game_(services.random, services.pauses),
-      connection_(socket_, holdTimer_, port) {
+      connection_(socket_, holdTimer_, spacingTimer_, port) {
     game_.setChooser(&chooser_);
-    linkGameAndConnection(game_, connection_);
+    linkGameAndConnection(game_, connection_, [this](const QString& address) {
+        return window_->askToTakeCaller(address);
+    });
+    connect(&connection_, &Connection::finished, this, &Session::finished);
     window_ = std::make_unique<MainWindow>(WindowServices{services.dialogs, services.links},
                                            std::move(clipFolders), game_, connection_);
     connect(window_.get(), &MainWindow::firstActivated, this, [this] {

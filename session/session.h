@@ -47,10 +47,16 @@ public:
     MainWindow& window() { return *window_; }
     Game& game() { return game_; }
     Connection& connection() { return connection_; }
+    Transport& socket() { return socket_; }
+
+signals:
+    // After the window has gone, the last words to a peer have been sent.
+    void finished();
 
 private:
     WinSock socket_;
     QtTimer holdTimer_;
+    QtTimer spacingTimer_{Qt::PreciseTimer};
     Game game_;
     // After the game, so it goes first: no answer of its can reach a game that has gone.
     ThreadedChooser chooser_;

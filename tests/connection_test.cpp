@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The connection to the other copy, on a transport the test plays: what it
 // calls and answers, the bytes it writes, and how it reads what arrives.
+#include <QSignalSpy>
 #include <QTest>
 
 #include "connection.h"
@@ -27,6 +28,7 @@ struct FakeTransport : Transport {
         status = State::Connecting;
     }
     void accept(int) override { status = State::Connected; }
+    QString callerAddress(int) const override { return "192.0.2.9"; }
     void sendData(std::string_view bytes) override {
         sent += QByteArray(bytes.data(), qsizetype(bytes.size()));
     }
@@ -55,10 +57,11 @@ struct FakeTransport : Transport {
 struct Rig {
     FakeTransport transport;
     TestPause hold;
+    TestPause spacing;
     ScriptedRandom random;
     TestPause pause;
     Game game{random, pause};
-    Connection connection{transport, hold, 5000};
+    Connection connection{transport, hold, spacing, 5000};
     QStringList chat;
 
     Rig() {
@@ -127,7 +130,10 @@ private slots:
         rig.press(1, 9);
         QVERIFY(rig.connection.sendChat("@h\xe9"));
         rig.arrive("11");
-        rig.press(5, 5);
+        rig.press(5, 5);  // drawn, but sent only once the chat line is alone on the wire
+        QVERIFY(rig.game.moveCount() == 3 && rig.transport.sent.endsWith("@@h\xe9"));
+        QCOMPARE(rig.spacing.started.value(0), 300);
+        rig.spacing.step();
         rig.arrive("21");
         rig.press(9, 9);
         rig.arrive("31");     // the remote player scores, is drawn here, and told
@@ -139,6 +145,30 @@ private slots:
         QCOMPARE(rig.transport.sent, QByteArray("RESET19@@h\xe9"
                                                 "5599FINISHCLOSE"));
         QCOMPARE(rig.transport.status, Transport::State::Closed);
+    }
+
+    // Behind a chat line, another line, a hang-up and the end wait their turn,
+    // 300 ms each, in order; the end sends "CLOSE" without the chat still waiting.
+    void whatFollowsAChatLineWaits() {
+        Rig rig;
+        QSignalSpy finished(&rig.connection, &Connection::finished);
+        rig.connection.sendChat("a");
+        rig.connection.sendChat("b");
+        rig.connection.hangUpAndListen();
+        QVERIFY(!rig.connection.connected() && rig.transport.status == Transport::State::Connected);
+        rig.spacing.step();
+        QCOMPARE(rig.transport.sent, QByteArray("RESET@a@b"));
+        rig.spacing.step();
+        QCOMPARE(rig.transport.sent, QByteArray("RESET@a@bCLOSE"));
+        QVERIFY(rig.connection.idle() && rig.transport.status == Transport::State::Listening);
+        emit rig.transport.connectionRequest(4);
+        rig.connection.sendChat("c");
+        rig.connection.sendChat("d");
+        rig.connection.end();
+        QCOMPARE(finished.count(), 0);
+        rig.spacing.step();
+        QCOMPARE(rig.transport.sent, QByteArray("RESET@a@bCLOSERESET@cCLOSE"));
+        QCOMPARE(finished.count(), 1);
     }
 
     // A chat line whose bytes were all read ends there, whatever its length; a

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Two windows over loopback as their users see them; the connection's rules
 // and bytes are connection_test's and two_copies_test's.
+#include <QElapsedTimer>
 #include <QNetworkInterface>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -10,6 +11,7 @@
 #include "clip_control.h"
 #include "window_rig.h"
 
+using velmora::Dialogs;
 using velmora::Game;
 
 namespace {
@@ -130,6 +132,73 @@ private slots:
         b.checkView(false);
         QVERIFY(b.game().display().boardOpen);
         QCOMPARE(b.transcript(), kept);
+    }
+
+    // A chat line and a click right behind it reach a raw reader as two reads,
+    // the move 300 ms or more after the line; it is drawn at once all the same.
+    void aMoveRightBehindAChatLineWaitsOnTheWire() {
+        Player a;
+        QTcpSocket peer;
+        QList<QPair<qint64, QByteArray>> reads;
+        QElapsedTimer clock;
+        connect(&peer, &QTcpSocket::readyRead, this,
+                [&] { reads << qMakePair(clock.elapsed(), peer.readAll()); });
+        peer.connectToHost("127.0.0.1", quint16(a.connection().portNumber()));
+        QTRY_COMPARE(reads.size(), 1);  // no game in progress: taken at once
+        clock.start();
+        a.enter("12");
+        a.click(5, 5);
+        QCOMPARE(a.game().moveCount(), 1);
+        QTRY_COMPARE(reads.size(), 3);
+        QCOMPARE(reads[1].second + "|" + reads[2].second, QByteArray("@12|55"));
+        QVERIFY2(reads[2].first - reads[1].first >= 300,
+                 qPrintable(QString::number(reads[2].first)));
+    }
+
+    // During a game against the computer a caller is asked about, No the
+    // default; while the question stands a second caller is turned away and
+    // what the first sends is dropped. One gone before it is taken leaves the
+    // idle view as it was.
+    void aCallerDuringAGameIsAskedAbout() {
+        Player a;
+        a.click(5, 5);
+        QTRY_COMPARE(a.game().moveCount(), 2);
+        auto call = [&a](QTcpSocket& peer, Dialogs::Answer answer,
+                         std::function<void()> meanwhile) {
+            a.dialogs.answers << answer;
+            a.dialogs.whileAsking = std::move(meanwhile);
+            peer.connectToHost("127.0.0.1", quint16(a.connection().portNumber()));
+            QTRY_VERIFY(a.dialogs.whileAsking == nullptr);
+        };
+        QTcpSocket refused;
+        QTcpSocket second;
+        call(refused, Dialogs::Answer::No, [&] {
+            second.connectToHost("127.0.0.1", quint16(a.connection().portNumber()));
+            QTRY_COMPARE(second.state(), QAbstractSocket::UnconnectedState);
+        });
+        QCOMPARE(a.dialogs.shown.last(),
+                 "Remote Play|A player at 127.0.0.1 is calling. Start a "
+                 "new game with them?|112");
+        QTRY_COMPARE(refused.state(), QAbstractSocket::UnconnectedState);
+        QTcpSocket early;
+        call(early, Dialogs::Answer::Yes, [&] {
+            early.disconnectFromHost();
+            QTest::qWait(100);
+        });
+        QVERIFY(a.game().moveCount() == 2 && a.text("lblStatus") == "Listening");
+        a.checkView(false);
+        QTcpSocket taken;
+        call(taken, Dialogs::Answer::Yes, [&] {
+            taken.write("55");
+            QVERIFY(taken.waitForBytesWritten(5000));
+            QTest::qWait(100);
+        });
+        QByteArray heard;
+        QTRY_COMPARE(heard += taken.readAll(), QByteArray("RESET"));
+        a.checkView(true);
+        taken.write("44");
+        QTRY_VERIFY(a.game().owner({4, 4}) == Game::Side::Opponent);
+        QCOMPARE(a.game().moveCount(), 1);  // its "55" from before was not played
     }
 
     // The boxes of the Remote menu, as the user sees them, and the goodbye on exit.

@@ -21,8 +21,11 @@ using velmora::Game;
 using velmora::kBoardCells;
 using velmora::Transport;
 
-constexpr int kMostDelay = 300;
-constexpr int kMostPieceGap = 200;
+// Every crossing takes up to 200 ms, and the last piece of a write comes
+// within 250 ms of its sending: less than the spacing behind a chat line.
+constexpr int kMostDelay = 200;
+constexpr int kMostPieceGap = 50;
+constexpr int kMostTransit = 250;
 // Long past any game's length, hang-ups and all: the copies are stuck.
 constexpr qint64 kLongestGame = 6 * 3600 * 1000;
 
@@ -79,8 +82,9 @@ private:
     std::uint64_t generation_ = 0;
 };
 
-// One machine's end: it listens, or holds one link to the other. Every
-// crossing takes 0 to 300 ms, in order, and none arrives for a link left.
+// One machine's end: it listens, or holds one link to the other. Crossings
+// come in order, and none arrives for a link left. A caller not taken sees
+// its connection dropped.
 class Endpoint : public Transport {
 public:
     Endpoint(World& world, QString address) : world_(world), address_(std::move(address)) {}
@@ -98,6 +102,7 @@ public:
         link_ = 0;
         inbox_.clear();
         lastArrival_ = 0;
+        arrivalEndsInChat_ = false;
         state_ = State::Closed;
     }
     void setLocalPort(quint16 port) override { port_ = port; }
@@ -135,6 +140,7 @@ public:
         return taken;
     }
     bool bytesWaiting() const override { return !inbox_.isEmpty(); }
+    QString callerAddress(int) const override { return peer->address_; }
     QString localIp() const override { return address_; }
 
 private:
@@ -144,6 +150,12 @@ private:
         }
         if (peer->address_ == host && peer->state_ == State::Listening && peer->port_ == port) {
             emit peer->connectionRequest(link);
+            if (peer->link_ != link) {
+                arrive(link, nextArrival(), [this] {
+                    state_ = State::PeerClosing;
+                    emit closed();
+                });
+            }
             return;
         }
         arrive(link, nextArrival(), [this] {
@@ -162,22 +174,30 @@ private:
             }
         });
     }
-    // A write, glued to the one before it or not, in pieces up to 200 ms apart.
+    // A write, in pieces, glued now and then to what is still on its way to
+    // the reader (chat included, which then swallows it).
     void receive(int link, const QByteArray& bytes) {
-        const bool chat = bytes.startsWith('@');
-        // A chat line has no end: a message glued behind one is read as more of
-        // it by any reader of this protocol, so none is glued to one here.
-        const bool glue =
-            lastArrival_ >= world_.now() && (!lastWasChat_ || chat) && world_.chance(4) == 0;
+        const bool glue = lastArrival_ >= world_.now() && world_.chance(4) == 0;
         world_.figures.gluedWrites += glue ? 1 : 0;
-        lastWasChat_ = chat;
-        qint64 time = glue ? lastArrival_ : nextArrival();
+        if (glue && arrivalEndsInChat_) {
+            const bool tooSoon =
+                world_.now() - lastChatSent_ < Connection::kChatSpacingMilliseconds;
+            ++(tooSoon ? world_.figures.swallowedSentTooSoon : world_.figures.swallowedHeldUp);
+        }
+        if (bytes.startsWith('@')) {
+            lastChatSent_ = world_.now();
+            arrivalEndsInChat_ = true;
+        } else if (!glue) {
+            arrivalEndsInChat_ = false;
+        }
+        const qint64 last = world_.now() + kMostTransit;
+        qint64 time = glue ? lastArrival_ : std::min(nextArrival(), last);
         for (int start = 0, left = int(bytes.size()); left > 0; left = int(bytes.size()) - start) {
             const int size = left > 1 && world_.chance(4) == 0 ? 1 + world_.chance(left - 1) : left;
             world_.figures.cutWrites += start == 0 && size < left ? 1 : 0;
             arrive(link, time, [this, part = bytes.mid(start, size)] { deliver(part); });
             start += size;
-            time += world_.chance(kMostPieceGap + 1);
+            time = std::max(time, std::min(time + world_.chance(kMostPieceGap + 1), last));
         }
     }
     void deliver(const QByteArray& bytes) {
@@ -201,7 +221,9 @@ private:
     QByteArray inbox_;
     bool arrivalRaised_ = false;
     qint64 lastArrival_ = 0;  // of this link's events towards this end
-    bool lastWasChat_ = false;
+    // The bytes last sent this way end in a chat line, sent at lastChatSent_.
+    bool arrivalEndsInChat_ = false;
+    qint64 lastChatSent_ = 0;
 };
 
 // One copy of the game with its user's chat, as sent and as received since
@@ -211,10 +233,13 @@ struct Copy {
         : endpoint(world, address),
           pause(world),
           hold(world),
+          spacing(world),
           random(world),
           game(random, pause),
-          connection(endpoint, hold, 5000) {
-        velmora::linkGameAndConnection(game, connection);
+          connection(endpoint, hold, spacing, 5000) {
+        // The user asked about a caller during a game answers either way.
+        velmora::linkGameAndConnection(game, connection,
+                                       [&world](const QString&) { return world.chance(2) == 0; });
         QObject::connect(&connection, &Connection::chatArrived,
                          [this](const QString& line) { received << line; });
         QObject::connect(
@@ -226,12 +251,11 @@ struct Copy {
                 }
             });
     }
-    bool inGame() const { return connection.state() == Connection::State::Connected; }
-    bool mayMove() const { return game.display().boardOpen && !game.drawing(); }
 
     Endpoint endpoint;
     ClockTimer pause;
     ClockTimer hold;
+    ClockTimer spacing;
     velmora::TimeSeededRandom random;
     Game game;
     Connection connection;
@@ -348,66 +372,16 @@ private:
         figures.failure = QStringLiteral("seed %1, at %2 ms: %3").arg(seed_).arg(now()).arg(what);
     }
 
-    // What one copy shows of its game; read mirrored, the other's must be the same.
-    static QString view(const Game& game, bool mirrored) {
-        using Side = Game::Side;
-        const Side mine = mirrored ? Side::Opponent : Side::User;
-        const Side theirs = mirrored ? Side::User : Side::Opponent;
-        QString cells;
-        for (int i = 0; i < velmora::kPlayingCells; ++i) {
-            const std::optional<Side> owner =
-                game.owner({i / kBoardCells + 1, i % kBoardCells + 1});
-            cells += !owner ? '.' : *owner == mine ? 'x' : 'o';
-        }
-        return QStringLiteral("%1 moves %2, totals %3:%4, ended %5")
-            .arg(cells)
-            .arg(game.moveCount())
-            .arg(game.total(mine))
-            .arg(game.total(theirs))
-            .arg(game.result().has_value());
-    }
-
     void checkQuietMoment() {
-        if (a_.inGame() != b_.inGame()) {
-            return fail(QStringLiteral("one copy is in a remote game, the other not"));
+        const long finishedBefore = figures.finishedGames;
+        const QString broken = brokenInvariant({a_.game, a_.connection, a_.sent, a_.received},
+                                               {b_.game, b_.connection, b_.sent, b_.received},
+                                               figures, finishedCounted_);
+        if (!broken.isEmpty()) {
+            fail(broken);
+        } else if (figures.finishedGames != finishedBefore) {
+            lastFinish_ = now();
         }
-        if (!a_.inGame()) {
-            return;
-        }
-        checkChat(a_, b_);
-        checkChat(b_, a_);
-        if (view(a_.game, false) != view(b_.game, true)) {
-            ++figures.divergences;
-            return fail(view(a_.game, false) + " / " + view(b_.game, true));
-        }
-        if (a_.game.result()) {
-            if (!std::exchange(finishedCounted_, true)) {
-                ++figures.finishedGames;
-                lastFinish_ = now();
-            }
-        } else if (finishedCounted_ = false; a_.mayMove() == b_.mayMove()) {
-            ++(a_.mayMove() ? figures.divergences : figures.stalls);
-            return fail(a_.mayMove() ? QStringLiteral("both sides may move")
-                                     : QStringLiteral("both sides wait"));
-        }
-    }
-
-    // All `from` sent has arrived: every letter, in order; lines not shown whole are counted.
-    void checkChat(Copy& from, Copy& to) {
-        const QString sent = from.sent.join(QString());
-        QString received = to.received.join(QString());
-        received.remove(QLatin1Char('@'));  // glued lines: the next one's mark shows
-        if (received != sent) {
-            return fail(QStringLiteral("chat letters lost: %1 sent, %2 received")
-                            .arg(sent.size())
-                            .arg(received.size()));
-        }
-        figures.chatLines += from.sent.size();
-        for (const QString& line : from.sent) {
-            figures.chatLinesNotWhole += to.received.contains(line) ? 0 : 1;
-        }
-        from.sent.clear();
-        to.received.clear();
     }
 
     std::uint64_t seed_;
@@ -419,6 +393,76 @@ private:
 };
 
 }  // namespace
+
+QString view(const Game& game, bool mirrored) {
+    using Side = Game::Side;
+    const Side mine = mirrored ? Side::Opponent : Side::User;
+    const Side theirs = mirrored ? Side::User : Side::Opponent;
+    QString cells;
+    for (int i = 0; i < velmora::kPlayingCells; ++i) {
+        const std::optional<Side> owner = game.owner({i / kBoardCells + 1, i % kBoardCells + 1});
+        cells += !owner ? '.' : *owner == mine ? 'x' : 'o';
+    }
+    return QStringLiteral("%1 moves %2, totals %3:%4, ended %5")
+        .arg(cells)
+        .arg(game.moveCount())
+        .arg(game.total(mine))
+        .arg(game.total(theirs))
+        .arg(game.result().has_value());
+}
+
+namespace {
+
+// All `from` sent has arrived: every letter, in order; lines not shown whole
+// are counted. Empty, or what was lost.
+QString chatBroken(const CopySeen& from, const CopySeen& to, Figures& figures) {
+    const QString sent = from.sent.join(QString());
+    QString received = to.received.join(QString());
+    received.remove(QLatin1Char('@'));  // glued lines: the next one's mark shows
+    if (received != sent) {
+        return QStringLiteral("chat letters lost: %1 sent, %2 received")
+            .arg(sent.size())
+            .arg(received.size());
+    }
+    figures.chatLines += from.sent.size();
+    for (const QString& line : from.sent) {
+        figures.chatLinesNotWhole += to.received.contains(line) ? 0 : 1;
+    }
+    from.sent.clear();
+    to.received.clear();
+    return QString();
+}
+
+}  // namespace
+
+QString brokenInvariant(const CopySeen& a, const CopySeen& b, Figures& figures,
+                        bool& finishCounted) {
+    const bool aInGame = a.connection.connected();
+    if (aInGame != b.connection.connected()) {
+        return QStringLiteral("one copy is in a remote game, the other not");
+    }
+    if (!aInGame) {
+        return QString();
+    }
+    for (const QString& lost : {chatBroken(a, b, figures), chatBroken(b, a, figures)}) {
+        if (!lost.isEmpty()) {
+            return lost;
+        }
+    }
+    if (view(a.game, false) != view(b.game, true)) {
+        ++figures.divergences;
+        return view(a.game, false) + " / " + view(b.game, true);
+    }
+    auto mayMove = [](const Game& game) { return game.display().boardOpen && !game.drawing(); };
+    if (a.game.result()) {
+        figures.finishedGames += std::exchange(finishCounted, true) ? 0 : 1;
+    } else if (finishCounted = false; mayMove(a.game) == mayMove(b.game)) {
+        ++(mayMove(a.game) ? figures.divergences : figures.stalls);
+        return mayMove(a.game) ? QStringLiteral("both sides may move")
+                               : QStringLiteral("both sides wait");
+    }
+    return QString();
+}
 
 Figures playTwoCopies(std::uint64_t seed, long games) {
     return TwoCopies(seed, games).run();

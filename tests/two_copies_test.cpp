@@ -18,6 +18,8 @@ private slots:
         QVERIFY(figures.connections > 10 && figures.games > figures.finishedGames);
         QVERIFY(figures.cutWrites > 100 && figures.gluedWrites > 100);
         QVERIFY(figures.chatLinesNotWhole > 0);
+        // Glued behind chat lines too, yet none swallowed a message.
+        QCOMPARE(figures.swallowedSentTooSoon + figures.swallowedHeldUp, 0L);
         QVERIFY(figures.chatLinesNotWhole < figures.chatLines / 2);
     }
 };

@@ -22,13 +22,16 @@
 #include "test_doubles.h"
 
 // Records each box as "title|text|" and its buttons, icon and default as numbers;
-// answers from a script, then Yes.
+// answers from a script, then Yes. `whileAsking` runs once while the next box stands.
 class FakeDialogs : public velmora::Dialogs {
 public:
     Answer messageBox(const QString& text, const QString& title, Buttons buttons, Icon icon,
                       Answer defaultAnswer) override {
         shown << title + "|" + text +
                      QString("|%1%2%3").arg(int(buttons)).arg(int(icon)).arg(int(defaultAnswer));
+        if (auto meanwhile = std::exchange(whileAsking, nullptr)) {
+            meanwhile();
+        }
         return answers.isEmpty() ? Answer::Yes : answers.dequeue();
     }
     // Answers from `inputs`, then Cancel.

@@ -351,6 +351,18 @@ Mit der Nachrichtenzeile unter dem Brett sprichst du mit dem anderen Spieler; en
         <translation>IP des Gegners</translation>
     </message>
     <message>
+        <source>Link lost</source>
+        <translation>Verbindung verloren</translation>
+    </message>
+    <message>
+        <source>A player at %1 is calling. Start a new game with them?</source>
+        <translation>Ein Spieler unter %1 ruft an. Ein neues Spiel mit ihm beginnen?</translation>
+    </message>
+    <message>
+        <source>Remote Play</source>
+        <translation>Fernspiel</translation>
+    </message>
+    <message>
         <source>Port Busy, Wait a moment than call again</source>
         <translation>Port belegt, warte einen Moment und rufe dann noch einmal an</translation>
     </message>

@@ -1,0 +1,263 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Pairs of copies of the game, each pair over a real TCP connection between
+// two network namespaces whose path delays, jitters and loses packets:
+//   soak [games [pairs]]
+// Scripted users click, chat (lines of every length, digits included) and
+// press New Game at random. At the end of each game both boards, totals and
+// transcripts are compared. Prints games, divergences, stalls and chat lines
+// that swallowed a message. Exits 77 where the namespaces cannot be made.
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include <cstdio>
+#include <memory>
+#include <random>
+#include <utility>
+#include <vector>
+
+#include "connection.h"
+#include "day_clock.h"
+#include "game.h"
+#include "game_link.h"
+#include "net_lab.h"
+#include "qt_timer.h"
+#include "random_source.h"
+#include "two_copies.h"
+#include "win_sock.h"
+
+namespace {
+
+using velmora::Connection;
+using velmora::Game;
+
+NetLab* lab = nullptr;
+std::mt19937 dice(20261208);
+int chance(int below) {
+    return int(dice() % unsigned(below));
+}
+
+// A socket on one side's machine: what it listens or calls with is made there.
+class SideSock : public velmora::WinSock {
+public:
+    explicit SideSock(int side) : side_(side) {}
+    void listen() override {
+        lab->enter(side_);
+        WinSock::listen();
+        lab->leave();
+    }
+    void connectTo(const QString& host, quint16 port) override {
+        lab->enter(side_);
+        WinSock::connectTo(host, port);
+        lab->leave();
+    }
+
+private:
+    int side_;
+};
+
+// The drawing's pauses over at once: the network sets the pace.
+class NoPause : public velmora::Timer {
+public:
+    NoPause() {
+        timer_.setSingleShot(true);
+        timer_.callOnTimeout([this] { std::exchange(done_, nullptr)(); });
+    }
+    void start(int, std::function<void()> done) override {
+        done_ = std::move(done);
+        timer_.start(0);
+    }
+    void cancel() override { timer_.stop(); }
+
+private:
+    QTimer timer_;
+    std::function<void()> done_;
+};
+
+struct Copy {
+    Copy(int side, int port)
+        : sock(side), random(clock), game(random, pause), connection(sock, hold, spacing, port) {
+        velmora::linkGameAndConnection(game, connection, [](const QString&) { return true; });
+        game.setFastMode(true);
+        QObject::connect(&connection, &Connection::chatArrived,
+                         [this](const QString& line) { received << line; });
+        QObject::connect(&connection, &Connection::stateChanged, [this](Connection::State) {
+            sent.clear();
+            received.clear();
+        });
+        game.newGame();
+        connection.hangUpAndListen();
+    }
+    SideSock sock;
+    velmora::QtTimer hold;
+    velmora::QtTimer spacing{Qt::PreciseTimer};
+    NoPause pause;
+    velmora::SystemDayClock clock;
+    velmora::TimeSeededRandom random;
+    Game game;
+    Connection connection;
+    QStringList sent;
+    QStringList received;
+};
+
+struct Pair {
+    explicit Pair(int port) : a(0, port), b(1, port) {
+        user.callOnTimeout([this] { act(); });
+        user.start(20 + chance(130));
+    }
+
+    void act() {
+        user.start(20 + chance(130));
+        if (settling) {
+            return;
+        }
+        if (a.connection.idle() && b.connection.idle()) {
+            b.connection.call(NetLab::kAddress[0]);
+            return;
+        }
+        if (!a.connection.connected() || !b.connection.connected()) {
+            return;
+        }
+        if (a.game.result() && b.game.result()) {
+            return settle();
+        }
+        Copy& user = chance(2) ? a : b;
+        const int roll = chance(1000);
+        if (roll < 30) {
+            chat(user);
+        } else if (roll < 33 && user.game.display().newGameEnabled) {
+            user.game.requestNewGame();
+        } else if (user.game.display().boardOpen && !user.game.drawing()) {
+            click(user);
+        }
+        if (sinceMove.elapsed() > 20000) {
+            settle();  // nothing moved for long: the check tells whether both wait
+        }
+    }
+
+    void chat(Copy& user) {
+        static constexpr int kLengths[] = {0, 1, 2, 5, 40, 1447, 1448, 4095, 4096, 9000};
+        QByteArray text(chance(4) == 0 ? kLengths[chance(10)] : chance(30), ' ');
+        for (char& c : text) {
+            c = "abcdefghijklmnopqrstuvwxyzRESETFINISHCLOSE0123456789 "[chance(53)];
+        }
+        if (user.connection.sendChat(text)) {
+            user.sent << QString::fromLatin1(text);
+        }
+    }
+
+    void click(Copy& user) {
+        std::vector<velmora::Cell> empty;
+        for (int i = 0; i < velmora::kPlayingCells; ++i) {
+            const velmora::Cell cell{i / velmora::kBoardCells + 1, i % velmora::kBoardCells + 1};
+            if (!user.game.owner(cell)) {
+                empty.push_back(cell);
+            }
+        }
+        if (!empty.empty()) {
+            user.game.play(empty[std::size_t(chance(int(empty.size())))]);
+            sinceMove.start();
+        }
+    }
+
+    // The users stop until all on its way has come, then both copies must agree.
+    void settle() {
+        settling = true;
+        QTimer::singleShot(2500, [this] {
+            // A chat line that swallowed a message: its segment came again
+            // only after what followed it had arrived, and both were read at once.
+            auto letters = [](const QStringList& lines) {
+                return lines.join(QString()).remove('@');  // a glued line's mark
+            };
+            const bool swallowed = a.sent.join(QString()) != letters(b.received) ||
+                                   b.sent.join(QString()) != letters(a.received);
+            if (swallowed) {
+                ++figures.swallowedHeldUp;
+                a.sent.clear(), a.received.clear(), b.sent.clear(), b.received.clear();
+            }
+            sim::Figures f;
+            bool counted = false;
+            const QString broken =
+                sim::brokenInvariant({a.game, a.connection, a.sent, a.received},
+                                     {b.game, b.connection, b.sent, b.received}, f, counted);
+            figures.finishedGames += f.finishedGames;
+            figures.divergences += f.divergences;
+            figures.stalls += f.stalls;
+            figures.chatLines += f.chatLines;
+            figures.chatLinesNotWhole += f.chatLinesNotWhole;
+            // Unexplained: not what a swallowed message leads to.
+            unexplained += swallowed ? 0 : f.divergences + f.stalls;
+            if (!broken.isEmpty()) {
+                std::printf("game %ld: %s\n", figures.finishedGames, qPrintable(broken));
+                a.connection.hangUpAndListen();  // start afresh
+            } else {
+                (chance(2) ? a : b).game.requestNewGame();
+            }
+            a.sent.clear(), a.received.clear(), b.sent.clear(), b.received.clear();
+            sinceMove.start();
+            settling = false;
+        });
+    }
+
+    Copy a;
+    Copy b;
+    QTimer user;
+    QElapsedTimer sinceMove;
+    bool settling = false;
+    sim::Figures figures;
+    long unexplained = 0;  // divergences and stalls with no swallowed message behind them
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const long games = argc > 1 ? std::atol(argv[1]) : 500;
+    const int pairs = argc > 2 ? std::atoi(argv[2]) : 10;
+    NetLab made;
+    if (!made.made()) {
+        std::printf("SKIPPED: %s\n", qPrintable(made.why()));
+        return 77;
+    }
+    lab = &made;
+    const QString path = made.shape("delay 100ms 50ms loss 5%", 5);
+    if (path.isEmpty()) {
+        std::printf("SKIPPED: the path could not be shaped: %s\n", qPrintable(made.why()));
+        return 77;
+    }
+    std::printf("path: %s\n", qPrintable(path));
+    std::vector<std::unique_ptr<Pair>> running;
+    for (int i = 0; i < pairs; ++i) {
+        running.push_back(std::make_unique<Pair>(21000 + 10 * i));
+    }
+    QElapsedTimer elapsed;
+    elapsed.start();
+    sim::Figures total;
+    long unexplained = 0;
+    QTimer tally;
+    tally.callOnTimeout([&] {
+        total = {};
+        unexplained = 0;
+        for (const auto& pair : running) {
+            total.finishedGames += pair->figures.finishedGames;
+            total.divergences += pair->figures.divergences;
+            total.stalls += pair->figures.stalls;
+            total.chatLines += pair->figures.chatLines;
+            total.chatLinesNotWhole += pair->figures.chatLinesNotWhole;
+            total.swallowedHeldUp += pair->figures.swallowedHeldUp;
+            unexplained += pair->unexplained;
+        }
+        if (total.finishedGames >= games) {
+            app.quit();
+        }
+    });
+    tally.start(500);
+    app.exec();
+    std::printf("games %ld in %.0f s, divergences %ld, stalls %ld\n", total.finishedGames,
+                elapsed.elapsed() / 1000.0, total.divergences, total.stalls);
+    std::printf("chat lines %ld, swallowing a message %ld, shown in more than one piece %ld\n",
+                total.chatLines, total.swallowedHeldUp, total.chatLinesNotWhole);
+    std::printf("divergences and stalls not from a swallowed message %ld\n", unexplained);
+    // A message swallowed on a lossy path is what the protocol cannot carry.
+    return unexplained == 0 ? 0 : 1;
+}

@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "net_lab.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+
+#include <fcntl.h>
+#include <sched.h>
+#include <unistd.h>
+
+NetLab::NetLab() : home_(::open("/proc/self/ns/net", O_RDONLY | O_CLOEXEC)) {
+    const QString stem = QStringLiteral("velmora%1").arg(QCoreApplication::applicationPid());
+    names_ = {stem + "a", stem + "b"};
+    if (::geteuid() != 0) {
+        why_ = QStringLiteral("not root: network namespaces cannot be made");
+        return;
+    }
+    const QString a = names_[0];
+    const QString b = names_[1];
+    made_ = run("ip netns add " + a) && run("ip netns add " + b) &&
+            run(QString("ip link add veth0 netns %1 type veth peer name veth1 netns %2").arg(a, b));
+    for (int side = 0; made_ && side < 2; ++side) {
+        const QString in = "ip -n " + names_[side];
+        const QString device = QString("veth%1").arg(side);
+        made_ = run(QString("%1 addr add %2/24 dev %3").arg(in, kAddress[side], device)) &&
+                run(QString("%1 link set %2 up").arg(in, device)) && run(in + " link set lo up");
+    }
+    if (!made_ && why_.isEmpty()) {
+        why_ = QStringLiteral("network namespaces could not be made here");
+    }
+}
+
+NetLab::~NetLab() {
+    leave();
+    for (const QString& name : names_) {
+        QProcess::execute("ip", {"netns", "delete", name});
+    }
+    if (home_ >= 0) {
+        ::close(home_);
+    }
+}
+
+bool NetLab::run(const QString& command) {
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.startCommand(command);
+    const bool done = process.waitForFinished(10000) &&
+                      process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    if (!done && why_.isEmpty()) {
+        why_ = command + ": " + QString::fromLocal8Bit(process.readAll()).trimmed();
+    }
+    return done;
+}
+
+void NetLab::enter(int side) {
+    const QByteArray path = "/run/netns/" + names_[side].toLocal8Bit();
+    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::setns(fd, CLONE_NEWNET);
+        ::close(fd);
+    }
+}
+
+void NetLab::leave() {
+    if (home_ >= 0) {
+        ::setns(home_, CLONE_NEWNET);
+    }
+}
+
+QString NetLab::shape(const QString& netem, int lossPercent) {
+    const QString saved = why_;
+    bool netemDone = true;
+    for (int side = 0; side < 2; ++side) {
+        netemDone = netemDone && run(QString("tc -n %1 qdisc replace dev veth%2 root netem %3")
+                                         .arg(names_[side])
+                                         .arg(side)
+                                         .arg(netem));
+    }
+    if (netemDone) {
+        return "netem " + netem;
+    }
+    for (int side = 0; side < 2; ++side) {
+        if (!run(QString("ip netns exec %1 iptables -A OUTPUT -o veth%2 -m statistic --mode random "
+                         "--probability %3 -j DROP")
+                     .arg(names_[side])
+                     .arg(side)
+                     .arg(lossPercent / 100.0))) {
+            return QString();
+        }
+    }
+    why_ = saved;
+    return QStringLiteral("loss %1% (iptables; this kernel has no netem, so no delay)")
+        .arg(lossPercent);
+}
+
+bool NetLab::cut() {
+    return run("ip -n " + names_[1] + " link set veth1 down");
+}

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+// Two network namespaces of this process's own making, joined by a virtual
+// Ethernet pair: two machines for the tests of real links, cut or lossy,
+// with no traffic leaving this machine. Needs root and `ip`; `tc` or
+// `iptables` to shape the path.
+class NetLab {
+public:
+    static constexpr std::array<const char*, 2> kAddress{"198.18.0.1", "198.18.0.2"};
+
+    // `why` says what failed when made() is false.
+    NetLab();
+    ~NetLab();
+    NetLab(const NetLab&) = delete;
+    NetLab& operator=(const NetLab&) = delete;
+
+    bool made() const { return made_; }
+    const QString& why() const { return why_; }
+
+    // Sockets this thread makes from now on belong to `side`'s machine (0 or
+    // 1); leave() returns it to the namespace it started in.
+    void enter(int side);
+    void leave();
+
+    // Delay, jitter and loss both ways, as netem takes them ("delay 100ms
+    // 50ms loss 5%"); where the kernel has no netem, the loss alone, by
+    // iptables. Says what the path got, or is empty when it got nothing.
+    QString shape(const QString& netem, int lossPercent);
+    // Side 1's end goes down without a word: no reset, no close.
+    bool cut();
+
+private:
+    bool run(const QString& command);
+
+    bool made_ = false;
+    QString why_;
+    std::array<QString, 2> names_;
+    int home_ = -1;
+};
