@@ -114,7 +114,6 @@ private slots:
         rig.press(5, 5);
         rig.arrive("55");
         QVERIFY(rig.game.moveCount() == 1 && rig.game.display().boardOpen);
-        QVERIFY(!rig.connection.answeredCall());
         emit rig.transport.error(Transport::kIgnoredError, "ignored");
         QVERIFY(!rig.connection.idle());
         rig.transport.status = Transport::State::PeerClosing;

@@ -114,26 +114,17 @@ struct Rig {
                  }
              }},
         };
-        const std::map<QChar, std::function<void(int, int)>> cellInputs{
-            {'c',
-             [this](int column, int row) {
-                 game.play({column, row});
-             }},
-            {'m',
-             [this](int column, int row) {
-                 game.receiveMove({column, row});
-             }},
-            {'f',
-             [this](int column, int row) {
-                 game.receiveMove({column, row}), timer.finish();
-             }},
-            {'r', [this](int column, int row) { random.startAt(column, row); }},
+        const std::map<QChar, std::function<void(velmora::Cell)>> cellInputs{
+            {'c', [this](velmora::Cell cell) { game.play(cell); }},
+            {'m', [this](velmora::Cell cell) { game.receiveMove(cell); }},
+            {'f', [this](velmora::Cell cell) { game.receiveMove(cell), timer.finish(); }},
+            {'r', [this](velmora::Cell cell) { random.startAt(cell.column, cell.row); }},
         };
         for (const QString& step : script.split(' ', Qt::SkipEmptyParts)) {
             if (inputs.count(step)) {
                 inputs.at(step)();
             } else {
-                cellInputs.at(step[0])(step[1].digitValue(), step[2].digitValue());
+                cellInputs.at(step[0])({step[1].digitValue(), step[2].digitValue()});
             }
         }
         seen.removeAll("");
@@ -204,7 +195,6 @@ private slots:
         QStringList heard;
         const auto cell = [](velmora::Cell c) { return QString("%1%2").arg(c.column).arg(c.row); };
         QSignalSpy ended(&rig.game, &Game::ended);
-        QVERIFY(rig.turns.isValid() && ended.isValid());
         QObject::connect(
             &rig.game, &Game::markGrowing, [&](velmora::Cell c, Game::Mark m, int k, int n) {
                 heard << QString("mark %1 %2 %3/%4").arg(cell(c)).arg(int(m)).arg(k).arg(n);

@@ -98,13 +98,11 @@ private slots:
         QCOMPARE(shown.copy(cell) != rig.board().copy(cell), square);
         // Plainly there: two pixels or more that stand out on the board's grey, and as
         // many that stand out on both mark colours, from the cell's left edge inwards.
-        const int row = cell.center().y();
-        QCOMPARE(standingOut(shown, rig.board(), cell, row,
-                             {rig.board().pixelColor(cell.center())}) >= 2,
-                 square);
-        QCOMPARE(
-            standingOut(shown, rig.board(), cell, row, {QColor(0, 0, 255), QColor(255, 0, 0)}) >= 2,
-            square);
+        for (const QList<QColor>& grounds : {QList{rig.board().pixelColor(cell.center())},
+                                             QList{QColor(0, 0, 255), QColor(255, 0, 0)}}) {
+            QCOMPARE(standingOut(shown, rig.board(), cell, cell.center().y(), grounds) >= 2,
+                     square);
+        }
         QPainter(&shown).drawImage(cell.topLeft(), rig.board().copy(cell));
         QCOMPARE(shown, rig.board());
         // A screen reader's walk of the table.

@@ -97,15 +97,11 @@ TEST(Strengths, AFullBoardOrACancelledSearchGivesNoCell) {
         }
     }
     EXPECT_EQ(player.choose(board, Strength::Expert, random, cancelled).column, 0);
-    for (auto& column : board) {
-        for (Position& p : column) {
-            p.cellState = 1;
+    for (int c = 1; c <= kBoardCells; ++c) {  // the border ring left empty
+        for (int r = 1; r <= kBoardCells; ++r) {
+            board[c][r].cellState = 1;
         }
     }
-    for (auto& column : board) {  // the border ring reads as empty
-        column[0].cellState = column[kBoardSpan - 1].cellState = 0;
-    }
-    board[0] = board[kBoardSpan - 1] = {};
     EXPECT_EQ(player.choose(board, Strength::Expert, random, kGoOn).column, 0);
     EXPECT_EQ(player.choose(board, Strength::Normal, random, kGoOn).column, 0);
 }

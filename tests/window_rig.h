@@ -29,23 +29,20 @@ public:
                       Answer defaultAnswer) override {
         shown << title + "|" + text +
                      QString("|%1%2%3").arg(int(buttons)).arg(int(icon)).arg(int(defaultAnswer));
-        if (auto meanwhile = std::exchange(whileAsking, nullptr)) {
-            meanwhile();
-        }
+        meanwhile();
         return answers.isEmpty() ? Answer::Yes : answers.dequeue();
     }
     // Answers from `inputs`, then Cancel.
     std::optional<QString> inputBox(const QString& prompt, const QString& title,
                                     const QString& defaultText) override {
         prompts << prompt + "|" + title + "|" + defaultText;
-        // What happens while the user takes their time over the box, once.
-        if (auto meanwhile = std::exchange(whileAsking, nullptr)) {
-            meanwhile();
+        meanwhile();
+        return inputs.isEmpty() ? std::nullopt : std::optional(inputs.dequeue());
+    }
+    void meanwhile() {
+        if (auto once = std::exchange(whileAsking, nullptr)) {
+            once();
         }
-        if (inputs.isEmpty()) {
-            return std::nullopt;
-        }
-        return inputs.dequeue();
     }
     std::function<void()> whileAsking;
     QStringList shown;
@@ -54,7 +51,6 @@ public:
     QQueue<QString> inputs;
 };
 
-// Records the links it is asked to open.
 class RecordingLinks : public velmora::LinkOpener {
 public:
     bool open(const QUrl& url) override {
@@ -98,6 +94,17 @@ struct WindowRig {
         return found;
     }
     QString text(const char* name) const { return find(name)->property("text").toString(); }
+    // The turn message, the faces shown, then the user's marks and total and the opponent's.
+    QString shown() const {
+        QString seen = text("lblMessage");
+        for (const char* name : {"ImgWin", "ImgLost", "ImgLevel", "AniLogo", "txtUserSig",
+                                 "txtUserTot", "txtComSig", "txtComTot"}) {
+            seen += name[0] == 't'            ? "|" + text(name)
+                    : find(name)->isVisible() ? QString(" ") + name
+                                              : QString();
+        }
+        return seen;
+    }
     const QImage& board() const { return find<velmora::BoardPicture>("PicMain")->image(); }
     void trigger(const char* action) { find<QAction>(action)->trigger(); }
     // A left click in the middle of a cell; a held drawing then plays to its end.
