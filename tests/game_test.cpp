@@ -187,51 +187,6 @@ private slots:
         QFETCH(QString, script);
         QCOMPARE(Rig().play(script.section(" => ", 0, 0)), script.section(" => ", 1));
     }
-
-    // What a view hears of a scoring move against the computer, in order, and
-    // of the end of a game: once each.
-    void aMoveIsAnnouncedInTheGamesTerms() {
-        Rig rig;
-        QStringList heard;
-        const auto cell = [](velmora::Cell c) { return QString("%1%2").arg(c.column).arg(c.row); };
-        QSignalSpy ended(&rig.game, &Game::ended);
-        QObject::connect(
-            &rig.game, &Game::markGrowing, [&](velmora::Cell c, Game::Mark m, int k, int n) {
-                heard << QString("mark %1 %2 %3/%4").arg(cell(c)).arg(int(m)).arg(k).arg(n);
-            });
-        QObject::connect(&rig.game, &Game::cellFilled, [&](velmora::Cell c, Side side) {
-            heard << QString("filled %1 by %2").arg(cell(c)).arg(int(side));
-        });
-        QObject::connect(&rig.game, &Game::runGrowing,
-                         [&](Game::Run r, Game::Pace pace, int k, int n) {
-                             heard << QString("run %1-%2 %3 %4/%5")
-                                          .arg(cell(r.from), cell(r.to))
-                                          .arg(int(pace))
-                                          .arg(k)
-                                          .arg(n);
-                         });
-        QObject::connect(&rig.game, &Game::awarded, [&](Side side, Game::Run r, int marks) {
-            heard << QString("award %1 %2-%3 %4")
-                         .arg(int(side))
-                         .arg(cell(r.from), cell(r.to))
-                         .arg(marks);
-        });
-        QObject::connect(
-            &rig.game, &Game::scoreChanged, [&](Side side, const QVector<int>& a, int total) {
-                heard << QString("score %1 %2 %3").arg(int(side)).arg(a.size()).arg(total);
-            });
-        rig.play("f17 f27 c37 d");
-        QCOMPARE(heard.mid(heard.indexOf("filled 27 by 1") + 1),
-                 QStringList({"mark 37 0 1/2", "mark 37 0 2/2", "filled 37 by 0", "run 17-37 1 1/1",
-                              "award 0 17-37 3", "score 0 1 3"}));
-        rig.play("end");
-        QCOMPARE(ended.count(), 1);
-        QCOMPARE(ended.at(0).at(1).toInt() + ended.at(0).at(2).toInt(),
-                 rig.game.total(Side::User) + rig.game.total(Side::Opponent));
-        QCOMPARE(rig.turns.last().at(0).value<velmora::Turn>(), velmora::Turn::Ended);
-        rig.play("N");
-        QCOMPARE(heard.last(), QString("score 1 0 0"));  // the rows emptied
-    }
 };
 
 QTEST_GUILESS_MAIN(GameTest)

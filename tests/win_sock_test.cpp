@@ -100,13 +100,9 @@ private slots:
         QTRY_COMPARE(heard, QByteArray("heard"));
     }
 
-    // A refused call raises an error, and one from a port in TIME_WAIT goes out.
-    void aCallRefusedAndARebindInTimeWait() {
+    // A call from a port in TIME_WAIT goes out (a refused one is remote_play_test's box).
+    void aRebindInTimeWait() {
         WinSock caller;
-        QSignalSpy errors(&caller, &WinSock::error);
-        caller.connectTo("127.0.0.1", FreePort());
-        QTRY_COMPARE(errors.count(), 1);
-        QCOMPARE(caller.state(), WinSock::State::Error);
         Listening first;
         Listening second;
         const quint16 localPort = FreePort();
