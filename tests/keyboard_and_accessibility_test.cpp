@@ -103,6 +103,17 @@ private slots:
             QCOMPARE(standingOut(shown, rig.board(), cell, cell.center().y(), grounds) >= 2,
                      square);
         }
+        // From the cell's edge inwards: black, then yellow.
+        QStringList bands;
+        for (int x = cell.left(), y = cell.center().y() + 4; x < cell.center().x(); ++x) {
+            const QString colour = shown.pixelColor(x, y).name();
+            if ((colour == "#000000" || colour == "#ffff00") && !bands.endsWith(colour)) {
+                bands << colour;
+            }
+        }
+        if (square) {
+            QCOMPARE(bands.mid(0, 2), QStringList({"#000000", "#ffff00"}));
+        }
         QPainter(&shown).drawImage(cell.topLeft(), rig.board().copy(cell));
         QCOMPARE(shown, rig.board());
         // A screen reader's walk of the table.

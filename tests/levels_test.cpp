@@ -2,7 +2,12 @@
 // The computer's strengths, its search off the window's thread, Hint, Undo
 // and How to Play, in the whole window.
 #include <QAccessible>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QSignalSpy>
+
+#include <chrono>
+#include <thread>
 
 #include "announcer.h"
 #include "how_to_play.h"
@@ -48,6 +53,13 @@ Cell firstEmpty(const velmora::BoardGrid& board) {
         }
     }
     return {};
+}
+
+// The hint's green outline as the board shows it, over `cell`.
+bool hintShown(velmora::BoardPicture& board, Cell cell) {
+    const QRect inCell = board.cellRect(cell.column, cell.row);
+    return board.grab().toImage().pixelColor(inCell.left() + 2, inCell.center().y()) ==
+           QColor(0, 150, 0);
 }
 
 }  // namespace
@@ -96,57 +108,62 @@ private slots:
         }
     }
 
-    // On the real worker: a cancelled search says nothing, the next one answers.
+    // On the real worker: an answer overtaken by a newer request, or cancelled,
+    // is never handed back; the newest is.
     void theThreadedChooserHandsBackOnlyTheNewestAnswer() {
         velmora::ThreadedChooser chooser;
         QList<Cell> answers;
-        velmora::BoardGrid board{};
-        chooser.request(board, Strength::Expert, 1, [&](Cell c) { answers << c; });
-        for (int c = 1; c <= 9; ++c) {
-            for (int r = 1; r <= 9; ++r) {
-                board[c][r].cellState = (c == 9 && r == 9) ? 0 : 1;
+        const auto onlyEmpty = [](Cell empty) {
+            velmora::BoardGrid board{};
+            for (int c = 1; c <= 9; ++c) {
+                for (int r = 1; r <= 9; ++r) {
+                    board[c][r].cellState = c == empty.column && r == empty.row ? 0 : 1;
+                }
             }
-        }
-        chooser.request(board, Strength::Expert, 2, [&](Cell c) { answers << c; });
+            return board;
+        };
+        const auto answered = [&](Cell c) { answers << c; };
+        chooser.request(velmora::BoardGrid{}, Strength::Expert, 1, answered);
+        chooser.request(onlyEmpty({1, 1}), Strength::Expert, 2, answered);
+        // Done on the worker, its answer not yet taken when the next request comes.
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        chooser.request(onlyEmpty({9, 9}), Strength::Expert, 3, answered);
         QTRY_COMPARE(answers.size(), 1);
         QCOMPARE(answers.first().column * 10 + answers.first().row, 99);
-        QTest::qWait(50);
-        QCOMPARE(answers.size(), 1);
-        chooser.request(velmora::BoardGrid{}, Strength::Expert, 3, [&](Cell c) { answers << c; });
+        chooser.request(velmora::BoardGrid{}, Strength::Expert, 4, answered);
         chooser.cancel();
         QTest::qWait(50);
         QCOMPARE(answers.size(), 1);
     }
 
+    // At Normal, Hint asks Expert; its cell is outlined over the board, not in
+    // it, told once after the computer's news, and gone after 2 s.
     void hintShowsExpertsCellOverTheBoardNotInIt() {
         WindowRig rig;
-        rig.game().setChooser(nullptr);
+        HeldChooser chooser;
+        rig.game().setChooser(&chooser);
         // Off while the user's award draws, on for the move it earns.
         rig.fill({{2, 1}, {3, 1}});
         rig.game().play({1, 1});
         QVERIFY(!rig.find<QAction>("m_Hint")->isEnabled());
         rig.timer.finish();
         QVERIFY(rig.find<QAction>("m_Hint")->isEnabled());
-        rig.click(9, 9);
         auto* board = rig.find<velmora::BoardPicture>("PicMain");
+        auto* announcer = rig.window->findChild<velmora::Announcer*>("announcer");
+        QSignalSpy said(announcer, &velmora::Announcer::announced);
+        rig.click(9, 9);
+        QTRY_VERIFY(!said.isEmpty() && said.last().first().toString().endsWith("Your turn."));
+        const auto outlined = [&] { return hintShown(*board, {4, 6}); };
         const QImage before = rig.board().copy();
-        velmora::SeededRandom random(uint64_t(
-            rig.random.values[rig.random.next % rig.random.values.size()] * 9007199254740992.0));
-        velmora::ComputerPlayer expert;
-        const Cell expected = expert.choose(rig.game().board(), Strength::Expert, random, {});
-        QSignalSpy said(rig.window->findChild<velmora::Announcer*>("announcer"),
-                        &velmora::Announcer::announced);
         rig.trigger("m_Hint");
-        QCOMPARE(board->focusCell(), QPoint(expected.column, expected.row));
+        QCOMPARE(chooser.strengths, QList({Strength::Expert}));
+        chooser.answer({4, 6});
+        QVERIFY(outlined());
         QCOMPARE(rig.board(), before);
-        const QImage shown = board->grab().toImage();
-        const QRect inCell = board->cellRect(expected.column, expected.row);
-        QCOMPARE(shown.pixelColor(inCell.left() + 2, inCell.center().y()), QColor(0, 150, 0));
-        // Told after what the computer's last move left to say.
-        const QString hint =
-            QString("Hint: column %1, row %2").arg(expected.column).arg(expected.row);
-        QTRY_VERIFY(!said.isEmpty() && said.last().first().toString() == hint);
-        QTRY_COMPARE_WITH_TIMEOUT(board->hintCell().column, 0, 3000);
+        QTRY_VERIFY(!said.isEmpty() && said.last().first() == "Hint: column 4, row 6");
+        QVERIFY(announcer->pending().isEmpty());
+        QCOMPARE(said.count(QList<QVariant>{"Hint: column 4, row 6"}), 1);
+        QTRY_VERIFY_WITH_TIMEOUT(!outlined(), 3000);
     }
 
     // A whole game, then Undo back to its start: each position as it was,
@@ -190,7 +207,15 @@ private slots:
             QCOMPARE(now.turn, before[k].turn);
             QVERIFY2(rig.find<QAction>("m_Undo")->isEnabled() == (k > 0),
                      qPrintable(QString::number(k)));
+            auto* board = rig.find<velmora::BoardPicture>("PicMain");
+            if (k == 5) {  // a hint shown goes with the move taken back
+                rig.trigger("m_Hint");
+                QTRY_VERIFY(board->hintCell().column != 0);
+                QVERIFY(hintShown(*board, board->hintCell()));
+            }
+            const Cell hint = board->hintCell();
             rig.trigger("m_Undo");
+            QVERIFY(hint.column == 0 || !hintShown(*board, hint));
         }
         QCOMPARE(rig.game().moveCount(), 0);
     }
@@ -210,7 +235,9 @@ private slots:
         QVERIFY(rig.find<QAction>("m_Undo")->isEnabled());
     }
 
-    void howToPlayOpensWithF1AndClosesWithEscape() {
+    // Opened by F1 or the menu, closed by Escape or Close. Its picture of the
+    // colours: the opponent's newest mark red, the others blue.
+    void howToPlayOpensAndCloses() {
         WindowRig rig;
         QTest::keyClick(rig.window, Qt::Key_F1);
         auto* help = rig.window->findChild<velmora::HowToPlay*>();
@@ -219,6 +246,34 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(help));
         QTest::keyClick(help, Qt::Key_Escape);
         QVERIFY(!help->isVisible());
+        rig.trigger("m_HowToPlay");
+        QVERIFY(help->isVisible());
+        auto* buttons = help->findChild<QDialogButtonBox*>();
+        QTest::mouseClick(buttons->button(QDialogButtonBox::Close), Qt::LeftButton);
+        QVERIFY(!help->isVisible());
+
+        QList<QImage> pictures;
+        for (const QLabel* label : help->findChildren<QLabel*>()) {
+            if (!label->pixmap().isNull()) {
+                pictures << label->pixmap().toImage();
+            }
+        }
+        QCOMPARE(pictures.size(), 4);
+        const QImage& colours = pictures[3];
+        const int side = colours.width() / 4;
+        const auto inCell = [&](int column, int row, QColor colour) {
+            int count = 0;
+            for (int y = (row - 1) * side; y < row * side; ++y) {
+                for (int x = (column - 1) * side; x < column * side; ++x) {
+                    count += colours.pixelColor(x, y) == colour;
+                }
+            }
+            return count > 20 ? "many" : count == 0 ? "none" : "few";
+        };
+        const QColor blue(0, 0, 255), red(255, 0, 0);
+        QCOMPARE(QStringList({inCell(1, 1, blue), inCell(2, 1, red), inCell(2, 1, blue),
+                              inCell(1, 2, blue), inCell(1, 2, red), inCell(4, 2, blue)}),
+                 QStringList({"many", "many", "none", "many", "none", "none"}));
     }
 };
 

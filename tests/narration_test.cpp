@@ -36,6 +36,11 @@ struct Listener : WindowRig {
         said.clear(), announcer->clear();
         return all;
     }
+    QString totals(const char* text) {
+        return QString(text)
+            .arg(game().total(Game::Side::User))
+            .arg(game().total(Game::Side::Opponent));
+    }
     void press(int column, int row) {
         find<velmora::BoardPicture>("PicMain")->playCell(column, row);
     }
@@ -110,9 +115,21 @@ private slots:
         const QStringList game = rig.told();
         QCOMPARE(movesTold(game, rig.game()).join(";"), rig.moves.join(";"));
         QCOMPARE(game.filter("That cell is taken.").size(), 81 - game.filter("Yours").size());
-        QCOMPARE(game.filter(QRegularExpression(" You lose, \\d+ to \\d+\\.$")).size(), 1);
+        QCOMPARE(game.filter(rig.totals(" You lose, %1 to %2.")).size(), 1);
         QTest::mouseClick(rig.find("cmcReset"), Qt::LeftButton);
         QCOMPARE(rig.told(), QStringList({"New game."}));
+        // The user plays Strong's cells and wins; S then says the result.
+        velmora::ComputerPlayer strong;
+        velmora::SeededRandom random(2);
+        while (!rig.game().result()) {
+            QVERIFY(QTest::qWaitFor([&] { return rig.game().display().boardOpen; }));
+            const velmora::Cell cell =
+                strong.choose(rig.game().board(), velmora::Strength::Strong, random, {});
+            rig.click(cell.column, cell.row);
+        }
+        QVERIFY(rig.told().last().endsWith(rig.totals(" You win, %1 to %2.")));
+        QTest::keyClick(rig.find("PicMain"), Qt::Key_S);
+        QCOMPARE(rig.told(), QStringList({rig.totals("You win, %1 to %2.")}));
     }
 
     // The remote player comes (a new game starts with it), talks, moves and goes
