@@ -368,7 +368,7 @@ bool Game::fastNow() {
 
 bool Game::hintAvailable() const {
     return accepting() && link_ == Link::Computer && !drawing() && !boardFull() &&
-           (turn_ == Turn::User || turn_ == Turn::UserAgain || turn_ == Turn::UserFirstMove);
+           userToMove(turn_);
 }
 
 bool Game::undoAvailable() const {

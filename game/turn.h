@@ -69,4 +69,9 @@ constexpr TurnDisplay displayFor(Turn turn, bool computer) {
     return {};
 }
 
+// The user is to move: once nothing draws, a click on an empty cell is a move.
+constexpr bool userToMove(Turn turn) {
+    return displayFor(turn, true).boardOpen;
+}
+
 }  // namespace velmora

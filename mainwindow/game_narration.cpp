@@ -11,10 +11,6 @@ namespace velmora {
 
 namespace {
 
-bool userOnMove(Turn turn) {
-    return turn == Turn::User || turn == Turn::UserFirstMove || turn == Turn::UserAgain;
-}
-
 bool userWaits(Turn turn) {
     return turn == Turn::Opponent || turn == Turn::AwaitingFinish ||
            turn == Turn::AwaitingFirstMove;
@@ -114,7 +110,7 @@ void GameNarration::turnChanged(Turn turn) {
     if (game_.replaying()) {
         return;
     }
-    if (userOnMove(turn) && userWaited_) {
+    if (userToMove(turn) && userWaited_) {
         add(tr("Your turn."));
     }
     userWaited_ = userWaits(turn);
@@ -150,7 +146,7 @@ QString GameNarration::endText() const {
 void GameNarration::tellRefused(Cell cell) {
     if (game_.owner(cell)) {
         sayNow(tr("That cell is taken."));
-    } else if (userOnMove(game_.turn()) || game_.turn() == Turn::UserMoving) {
+    } else if (userToMove(game_.turn()) || game_.turn() == Turn::UserMoving) {
         sayNow(tr("Wait: your move is being drawn."));
     } else {
         sayNow(tr("Wait: the opponent is moving."));
@@ -175,7 +171,7 @@ QString GameNarration::stateText() const {
     const QString score = tr("You have %1, the opponent %2.")
                               .arg(game_.total(Game::Side::User))
                               .arg(game_.total(Game::Side::Opponent));
-    const bool yours = userOnMove(game_.turn()) || game_.turn() == Turn::UserMoving;
+    const bool yours = userToMove(game_.turn()) || game_.turn() == Turn::UserMoving;
     return score + ' ' + (yours ? tr("Your turn.") : tr("The opponent's turn."));
 }
 
