@@ -31,16 +31,13 @@ struct Rig {
         QObject::connect(&game, &Game::finishToSend, [this] { sent << "FINISH"; });
         game.newGame();
     }
-    // The n-th empty cell (from 0), column by column.
-    velmora::Cell nthEmpty(int n) const {
-        for (int c = 1; c <= 9; ++c) {
-            for (int r = 1; r <= 9; ++r) {
-                if (!game.owner({c, r}) && n-- == 0) {
-                    return {c, r};
-                }
+    // The first empty cell, column by column.
+    velmora::Cell firstEmpty() const {
+        for (int i = 0;; ++i) {
+            if (!game.owner({i / 9 + 1, i % 9 + 1})) {
+                return {i / 9 + 1, i % 9 + 1};
             }
         }
-        return {};
     }
     // Moves, message ("you", "wait" or the result), L(ocked board), N(ew Game
     // on), P(ass on), + (the user scored and moves again), the waiting display
@@ -102,7 +99,7 @@ struct Rig {
             {"end",  // the opponent fills cells until the game ends
              [this] {
                  while (!game.result()) {
-                     game.receiveMove(nthEmpty(0)), timer.finish();
+                     game.receiveMove(firstEmpty()), timer.finish();
                  }
              }},
             // Off the board: the border ring and beyond.

@@ -46,19 +46,16 @@ struct Listener : WindowRig {
     }
 };
 
-// Each utterance naming a move, taken apart: "column row marks", the award's side and
-// the end's totals checked, and nothing else in it but the turn and the end.
-QStringList movesTold(const QStringList& told, const Game& game) {
+// Each utterance naming a move, taken apart: "column row marks", the award's side
+// checked, and nothing else in it but the turn and the end, whose totals the test reads.
+QStringList movesTold(const QStringList& told) {
     static const QRegularExpression move(
         "^(You)?(?:rs|Opponent): column (\\d), row (\\d)\\.(?: (You)?(?: score|Opponent scores) "
-        "(\\d), total \\d+\\.)?(?: Your turn\\.)?(?: (?:You win|You lose|Level game), (.*)\\.)?$");
-    const QString totals =
-        QString("%1 to %2").arg(game.total(Game::Side::User)).arg(game.total(Game::Side::Opponent));
+        "(\\d), total \\d+\\.)?(?: Your turn\\.)?(?: (?:You win|You lose|Level game), .*\\.)?$");
     QStringList moves;
     for (const QString& text : told.filter("column")) {
         const QRegularExpressionMatch m = move.match(text);
-        if (!m.hasMatch() || (m.hasCaptured(5) && m.hasCaptured(1) != m.hasCaptured(4)) ||
-            (m.hasCaptured(6) && m.captured(6) != totals)) {
+        if (!m.hasMatch() || (m.hasCaptured(5) && m.hasCaptured(1) != m.hasCaptured(4))) {
             return {"wrong: " + text};
         }
         moves << (QStringList{m.captured(2), m.captured(3), m.captured(5)}.join(' ').trimmed());
@@ -87,7 +84,7 @@ private slots:
         QVERIFY(
             chain.value(1).startsWith("Opponent: column 3, row 2. Opponent scores 3, total 3."));
         QVERIFY(chain.last().endsWith(" Your turn.") && chain.filter("Your turn").size() == 1);
-        QCOMPARE(movesTold(chain, rig.game()), rig.moves.mid(1));
+        QCOMPARE(movesTold(chain), rig.moves.mid(1));
         QTest::keyClick(rig.find("PicMain"), Qt::Key_S);
         QCOMPARE(rig.told(), QStringList({QString("You have 3, the opponent %1. Your turn.")
                                               .arg(rig.game().total(Game::Side::Opponent))}));
@@ -113,7 +110,7 @@ private slots:
             rig.click(cell % 9 + 1, cell / 9 + 1);
         }
         const QStringList game = rig.told();
-        QCOMPARE(movesTold(game, rig.game()).join(";"), rig.moves.join(";"));
+        QCOMPARE(movesTold(game).join(";"), rig.moves.join(";"));
         QCOMPARE(game.filter("That cell is taken.").size(), 81 - game.filter("Yours").size());
         QCOMPARE(game.filter(rig.totals(" You lose, %1 to %2.")).size(), 1);
         QTest::mouseClick(rig.find("cmcReset"), Qt::LeftButton);

@@ -20,13 +20,6 @@ class SplashScreenTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        // A failed check can leave a splash whose timer reaches for a gone rig.
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            delete qobject_cast<velmora::SplashScreen*>(widget);
-        }
-    }
-
     void isAnOvalWithItsTextsAndLogoUntilAPressHandsOver() {
         Rig rig;
         // Eight seconds, then in the test's hands: no check outlasts the splash it reads.

@@ -91,19 +91,14 @@ TEST(Strengths, AFullBoardOrACancelledSearchGivesNoCell) {
         EXPECT_EQ(player.choose(board, s, random, cancelled).column, 0);
     }
     // An open board of 40 empty cells is far beyond what Expert solves at once.
-    for (int c = 1; c <= kBoardCells; ++c) {
-        for (int r = 1; r <= kBoardCells; ++r) {
-            board[c][r].cellState = (c * 7 + r * 3) % 2;
-        }
+    for (int i = 0; i < kPlayingCells; ++i) {
+        board[i % 9 + 1][i / 9 + 1].cellState = (i % 9 * 7 + i / 9 * 3) % 2;
     }
     EXPECT_EQ(player.choose(board, Strength::Expert, random, cancelled).column, 0);
-    for (int c = 1; c <= kBoardCells; ++c) {  // the border ring left empty
-        for (int r = 1; r <= kBoardCells; ++r) {
-            board[c][r].cellState = 1;
-        }
+    for (int i = 0; i < kPlayingCells; ++i) {  // the border ring left empty
+        board[i % 9 + 1][i / 9 + 1].cellState = 1;
     }
     EXPECT_EQ(player.choose(board, Strength::Expert, random, kGoOn).column, 0);
-    EXPECT_EQ(player.choose(board, Strength::Normal, random, kGoOn).column, 0);
 }
 
 }  // namespace

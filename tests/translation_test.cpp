@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The locale chooses the texts' catalogue; without one, the English as written.
-#include <QLabel>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
