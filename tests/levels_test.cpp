@@ -137,6 +137,11 @@ private slots:
         rig.fill({{2, 1}, {3, 1}});
         rig.game().play({1, 1});
         QVERIFY(!rig.find<QAction>("m_Hint")->isEnabled());
+        while (rig.game().turn() != velmora::Turn::UserAgain) {
+            QVERIFY(rig.timer.step());
+        }
+        rig.click(5, 5);  // the award still draws: refused
+        QVERIFY(!rig.game().owner({5, 5}));
         rig.timer.finish();
         QVERIFY(rig.find<QAction>("m_Hint")->isEnabled());
         auto* board = rig.find<velmora::BoardPicture>("PicMain");
@@ -150,11 +155,15 @@ private slots:
         QCOMPARE(chooser.strengths, QList({Strength::Expert}));
         chooser.answer({4, 6});
         QVERIFY(outlined());
+        QCOMPARE(board->focusCell(), QPoint(4, 6));
         QCOMPARE(rig.board(), before);
         QTRY_VERIFY(!said.isEmpty() && said.last().first() == "Hint: column 4, row 6");
         QVERIFY(announcer->pending().isEmpty());
         QCOMPARE(said.count(QList<QVariant>{"Hint: column 4, row 6"}), 1);
         QTRY_VERIFY_WITH_TIMEOUT(!outlined(), 3000);
+        rig.trigger("m_Hint");  // asked, then a move: the answer would come too late
+        rig.click(8, 8);
+        QVERIFY(!chooser.waiting());
     }
 
     // A whole game, then Undo back to its start: each position as it was,
@@ -213,6 +222,7 @@ private slots:
         rig.game().callStarted();
         rig.game().callAnswered();
         rig.fill({{1, 1}});
+        QVERIFY(!rig.find<QAction>("m_Hint")->isEnabled());
         rig.game().remoteGameEnded();
         rig.click(2, 2);
         QCOMPARE(rig.game().moveCount(), 3);
@@ -221,10 +231,13 @@ private slots:
         rig.trigger("m_Reset");
         rig.click(2, 2);
         QVERIFY(rig.find<QAction>("m_Undo")->isEnabled());
+        QTRY_VERIFY(!rig.game().thinking());
+        rig.timer.finish();
+        QVERIFY(rig.find<QAction>("m_Hint")->isEnabled());
     }
 
-    // Opened by F1 or the menu, closed by Escape or Close. Its picture of the
-    // colours: the opponent's newest mark red, the others blue.
+    // Opened by F1 or the menu, closed by Escape or Close. Its pictures: the run
+    // of 6 drawn through six cells; the opponent's newest mark red, the others blue.
     void howToPlayOpensAndCloses() {
         WindowRig rig;
         QTest::keyClick(rig.window, Qt::Key_F1);
@@ -247,6 +260,12 @@ private slots:
             }
         }
         QCOMPARE(pictures.size(), 4);
+        QString six;
+        for (int column = 1, side = pictures[1].width() / 7; column <= 7; ++column) {
+            six += pictures[1].pixelColor((2 * column - 1) * side / 2, side / 2) == Qt::black ? '-'
+                                                                                              : '.';
+        }
+        QCOMPARE(six, QString("------."));
         const QImage& colours = pictures[3];
         const int side = colours.width() / 4;
         const auto inCell = [&](int column, int row, QColor colour) {

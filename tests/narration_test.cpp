@@ -118,8 +118,8 @@ private slots:
         // The user plays Strong's cells and wins; S then says the result.
         velmora::ComputerPlayer strong;
         velmora::SeededRandom random(2);
-        while (!rig.game().result()) {
-            QVERIFY(QTest::qWaitFor([&] { return rig.game().display().boardOpen; }));
+        for (int moves = 0; !rig.game().result(); ++moves) {
+            QVERIFY(moves < 81 && QTest::qWaitFor([&] { return rig.game().display().boardOpen; }));
             const velmora::Cell cell =
                 strong.choose(rig.game().board(), velmora::Strength::Strong, random, {});
             rig.click(cell.column, cell.row);
@@ -148,6 +148,12 @@ private slots:
                  QStringList({"New game.", "The remote player has joined.",
                               "Remote player says: hello there", "Opponent: column 4, row 6.",
                               "The remote player has gone."}));
+        // Called by the user, the other copy opens: its first move gives the turn.
+        rig.game().callStarted();
+        rig.game().callAnswered();
+        rig.told();
+        rig.game().receiveMove({2, 3});
+        QCOMPARE(rig.told(), QStringList({"Opponent: column 2, row 3. Your turn."}));
     }
 };
 
