@@ -52,8 +52,9 @@ Cell firstEmpty(const velmora::Game& game) {
 // The hint's green outline as the board shows it, over `cell`.
 bool hintShown(velmora::BoardPicture& board, Cell cell) {
     const QRect inCell = board.cellRect(cell.column, cell.row);
-    return board.grab().toImage().pixelColor(inCell.left() + 2, inCell.center().y()) ==
-           QColor(0, 150, 0);
+    const QImage shown = board.grab().toImage();
+    return shown.pixelColor(inCell.left() + 2, inCell.center().y()) == QColor(0, 150, 0) &&
+           shown.pixelColor(inCell.right() - 2, inCell.center().y()) == QColor(0, 150, 0);
 }
 
 }  // namespace
@@ -245,6 +246,17 @@ private slots:
         QVERIFY(help != nullptr && help->isVisible());
         QCOMPARE(help->windowTitle(), QString("How to Play"));
         QVERIFY(QTest::qWaitForWindowActive(help));
+        QStringList reached;  // by Tab, each picture with the words it is heard by
+        for (int tab = 0; tab < 12; ++tab) {
+            QWidget* at = help->focusWidget();
+            QTest::keyClick(at != nullptr ? at : help, Qt::Key_Tab);
+            auto* picture = qobject_cast<QLabel*>(help->focusWidget());
+            if (picture != nullptr && !reached.contains(picture->accessibleName())) {
+                reached << picture->accessibleName();
+            }
+        }
+        QCOMPARE(reached.size(), 4);
+        QVERIFY(reached[0].startsWith("A run of 3: "));
         QTest::keyClick(help, Qt::Key_Escape);
         QVERIFY(!help->isVisible());
         rig.trigger("m_HowToPlay");

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 
 #include "computer_strengths.h"
 #include "move_evaluation.h"
@@ -59,6 +60,21 @@ TEST(Strengths, EachBeatsTheOneBelowInAFixedSeedTournament) {
     EXPECT_LE(Wins(Strength::Easy, Strength::Normal, 60), 15);
     EXPECT_GE(Wins(Strength::Strong, Strength::Normal, 60), 45);
     EXPECT_GE(Wins(Strength::Expert, Strength::Strong, 16), 11);
+}
+
+// On an open board Easy and Normal may start anywhere: over a few hundred
+// seeds every column and every row comes up.
+TEST(Strengths, EasyAndNormalStartAnywhere) {
+    ComputerPlayer player;
+    for (Strength strength : {Strength::Easy, Strength::Normal}) {
+        std::string columns(9, '.'), rows(9, '.');
+        for (uint64_t seed = 0; seed < 300; ++seed) {
+            SeededRandom random(seed);
+            const Cell cell = player.choose(BoardGrid{}, strength, random, kGoOn);
+            columns.at(std::size_t(cell.column - 1)) = rows.at(std::size_t(cell.row - 1)) = '+';
+        }
+        EXPECT_EQ(columns + rows, std::string(18, '+')) << int(strength);
+    }
 }
 
 TEST(Strengths, ExpertTakesACellOfTheBestMarginInSmallEndings) {
