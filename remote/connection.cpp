@@ -93,6 +93,10 @@ void Connection::endConnection(bool sayClose) {
         waiting_.emplace_back(wire::kClose);
         closeWaiting_ = true;
         setState(State::HangingUp);
+        if (awaitingAcknowledgement_) {
+            spacingTimer_.cancel();
+            sendWaiting();
+        }
         return;
     }
     if (sayClose) {
@@ -105,6 +109,7 @@ void Connection::closeAndListen() {
     setState(State::HangingUp);
     spacingTimer_.cancel();
     spacing_ = false;
+    awaitingAcknowledgement_ = false;
     waiting_.clear();
     closeWaiting_ = false;
     transport_.close();
@@ -146,7 +151,8 @@ void Connection::end() {
         if (!std::exchange(closeWaiting_, true)) {
             waiting_.emplace_back(wire::kClose);
         }
-        if (!spacing_) {
+        if (!spacing_ || awaitingAcknowledgement_) {
+            spacingTimer_.cancel();
             sendWaiting();
         }
         return;
@@ -175,12 +181,22 @@ void Connection::write(const std::string& message) {
     transport_.sendData(message);
     if (isChat(message)) {
         spacing_ = true;
-        spacingTimer_.start(kChatSpacingMilliseconds, [this] { sendWaiting(); });
+        spacingTimer_.start(kChatSpacingMilliseconds, [this] { spacingOver(); });
     }
+}
+
+void Connection::spacingOver() {
+    awaitingAcknowledgement_ = !closeWaiting_ && transport_.unacknowledgedBytes() > 0;
+    if (awaitingAcknowledgement_) {
+        spacingTimer_.start(kAcknowledgementPollMilliseconds, [this] { spacingOver(); });
+        return;
+    }
+    sendWaiting();
 }
 
 void Connection::sendWaiting() {
     spacing_ = false;
+    awaitingAcknowledgement_ = false;
     while (!waiting_.empty() && !spacing_) {
         const std::string message = std::move(waiting_.front());
         waiting_.pop_front();

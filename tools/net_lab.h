@@ -4,17 +4,23 @@
 #include <QString>
 
 #include <array>
+#include <memory>
+
+#include "frame_relay.h"
 
 // Two network namespaces of this process's own making, joined by a virtual
 // Ethernet pair: two machines for the tests of real links, cut or lossy,
 // with no traffic leaving this machine. Needs root and `ip`; `tc` or
-// `iptables` to shape the path.
+// `iptables` to shape the path. Or joined through a third, whose FrameRelay
+// delays, jitters and loses what passes: a slow network where the kernel has
+// no netem.
 class NetLab {
 public:
     static constexpr std::array<const char*, 2> kAddress{"198.18.0.1", "198.18.0.2"};
 
     // `why` says what failed when made() is false.
     NetLab();
+    explicit NetLab(const FrameRelay::Path& relayed);
     ~NetLab();
     NetLab(const NetLab&) = delete;
     NetLab& operator=(const NetLab&) = delete;
@@ -33,12 +39,22 @@ public:
     QString shape(const QString& netem, int lossPercent);
     // Side 1's end goes down without a word: no reset, no close.
     bool cut();
+    // What the relay did so far; nothing on a direct pair.
+    FrameRelay::Figures relayed() const {
+        return relay_ ? relay_->figures() : FrameRelay::Figures{};
+    }
 
 private:
     bool run(const QString& command);
+    void make(bool relayed);
+    // Frames leave `device` whole, checksums written: a relay that copies
+    // them raw cannot finish what the system left to the hardware.
+    bool writeChecksums(const QString& name, const char* device);
 
     bool made_ = false;
     QString why_;
     std::array<QString, 2> names_;
+    QString middle_;
+    std::unique_ptr<FrameRelay> relay_;
     int home_ = -1;
 };
