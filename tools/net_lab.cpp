@@ -137,32 +137,6 @@ void NetLab::leave() {
     }
 }
 
-QString NetLab::shape(const QString& netem, int lossPercent) {
-    const QString saved = why_;
-    bool netemDone = true;
-    for (int side = 0; side < 2; ++side) {
-        netemDone = netemDone && run(QString("tc -n %1 qdisc replace dev veth%2 root netem %3")
-                                         .arg(names_[side])
-                                         .arg(side)
-                                         .arg(netem));
-    }
-    if (netemDone) {
-        return "netem " + netem;
-    }
-    for (int side = 0; side < 2; ++side) {
-        if (!run(QString("ip netns exec %1 iptables -A OUTPUT -o veth%2 -m statistic --mode random "
-                         "--probability %3 -j DROP")
-                     .arg(names_[side])
-                     .arg(side)
-                     .arg(lossPercent / 100.0))) {
-            return QString();
-        }
-    }
-    why_ = saved;
-    return QStringLiteral("loss %1% (iptables; this kernel has no netem, so no delay)")
-        .arg(lossPercent);
-}
-
 bool NetLab::cut() {
     return run("ip -n " + names_[1] + " link set veth1 down");
 }

@@ -10,10 +10,9 @@
 
 // Two network namespaces of this process's own making, joined by a virtual
 // Ethernet pair: two machines for the tests of real links, cut or lossy,
-// with no traffic leaving this machine. Needs root and `ip`; `tc` or
-// `iptables` to shape the path. Or joined through a third, whose FrameRelay
-// delays, jitters and loses what passes: a slow network where the kernel has
-// no netem.
+// with no traffic leaving this machine. Needs root and `ip`. Or joined
+// through a third, whose FrameRelay delays, jitters and loses what passes: a
+// slow, lossy network with no netem in the kernel.
 class NetLab {
 public:
     static constexpr std::array<const char*, 2> kAddress{"198.18.0.1", "198.18.0.2"};
@@ -33,10 +32,6 @@ public:
     void enter(int side);
     void leave();
 
-    // Delay, jitter and loss both ways, as netem takes them ("delay 100ms
-    // 50ms loss 5%"); where the kernel has no netem, the loss alone, by
-    // iptables. Says what the path got, or is empty when it got nothing.
-    QString shape(const QString& netem, int lossPercent);
     // Side 1's end goes down without a word: no reset, no close.
     bool cut();
     // What the relay did so far; nothing on a direct pair.
