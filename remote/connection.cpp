@@ -151,8 +151,7 @@ void Connection::end() {
         if (!std::exchange(closeWaiting_, true)) {
             waiting_.emplace_back(wire::kClose);
         }
-        if (!spacing_ || awaitingAcknowledgement_) {
-            spacingTimer_.cancel();
+        if (!spacing_) {
             sendWaiting();
         }
         return;

@@ -32,7 +32,8 @@ class Timer;
 // later message waits, in order, until kChatSpacingMilliseconds have passed
 // and the other side's system has acknowledged the line: bytes it has not may
 // be sent again by ours, later, and what follows would go out with them.
-// "CLOSE" at a hang-up or at the end waits for the spacing only.
+// "CLOSE" at a hang-up or at the end waits for the spacing only (the end,
+// once the spacing is over, for the next look at the acknowledgement).
 //
 // Reading: every arrival is read by the wire reader. The start of a message
 // cut at the end of an arrival is held back for a quarter of a second; a read
