@@ -55,6 +55,25 @@ public:
         WinSock::connectTo(host, port);
         lab->leave();
     }
+    // Asked once a chat line's spacing is over, and again until the line is
+    // acknowledged; when it is, what waited behind the line goes out. Counts
+    // how often the reader had not yet read all that had been acknowledged.
+    int unacknowledgedBytes() const override {
+        const int left = WinSock::unacknowledgedBytes();
+        if (left > 0) {
+            waited = true;
+        } else {
+            ++released;
+            late += std::exchange(waited, false) ? 1 : 0;
+            unread += peer != nullptr && peer->bytesWaiting() ? 1 : 0;
+        }
+        return left;
+    }
+    const SideSock* peer = nullptr;
+    mutable bool waited = false;
+    mutable long released = 0;  // chat lines whose spacing ended
+    mutable long late = 0;      // of those, acknowledged only after the spacing
+    mutable long unread = 0;    // the reader still held bytes when the next went
 
 private:
     int side_;
@@ -145,6 +164,8 @@ struct Copy {
 
 struct Pair {
     explicit Pair(int port) : a(0, port), b(1, port) {
+        a.sock.peer = &b.sock;
+        b.sock.peer = &a.sock;
         user.callOnTimeout([this] { act(); });
         user.start(20 + chance(130));
     }
@@ -307,6 +328,9 @@ int main(int argc, char** argv) {
         }
     });
     tally.start(500);
+    long released = 0;
+    long late = 0;
+    long unread = 0;
     app.exec();
     std::printf("games %ld in %.0f s, divergences %ld, stalls %ld\n", total.finishedGames,
                 elapsed.elapsed() / 1000.0, total.divergences, total.stalls);
@@ -321,6 +345,17 @@ int main(int argc, char** argv) {
         "(divergences and stalls after one %ld)\n",
         sum.cut, sum.afterCut);
     std::printf("divergences and stalls with neither behind them %ld\n", sum.unexplained);
+    for (const auto& pair : running) {
+        for (const SideSock* sock : {&pair->a.sock, &pair->b.sock}) {
+            released += sock->released;
+            late += sock->late;
+            unread += sock->unread;
+        }
+    }
+    std::printf(
+        "chat spacings over %ld, of them acknowledged only after the spacing %ld; "
+        "the reader had not read all acknowledged when the next went %ld\n",
+        released, late, unread);
     const FrameRelay::Figures relayed = made.relayed();
     std::printf("frames relayed %ld, lost %ld, not sent on %ld\n", relayed.relayed, relayed.lost,
                 relayed.failed);
