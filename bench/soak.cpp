@@ -255,7 +255,10 @@ struct Pair {
              : mismatch == Mismatch::None ? causes.unexplained
                                           : causes.afterCut) += f.divergences + f.stalls;
             if (!broken.isEmpty()) {
-                std::printf("game %ld: %s\n", figures.finishedGames, qPrintable(broken));
+                static constexpr const char* kAfter[] = {"", " (after a chat line cut by a loss)",
+                                                         " (after a message glued to a chat line)"};
+                std::printf("game %ld: %s%s\n", figures.finishedGames, qPrintable(broken),
+                            kAfter[int(mismatch)]);
                 a.connection.hangUpAndListen();  // start afresh
             } else {
                 (chance(2) ? a : b).game.requestNewGame();
