@@ -69,6 +69,30 @@ public:
         }
         return left;
     }
+    // The last writes and reads, for SOAK_SHOW: what a swallowing came from.
+    void sendData(std::string_view bytes) override {
+        note("wrote", QByteArray(bytes.data(), qsizetype(bytes.size())));
+        WinSock::sendData(bytes);
+    }
+    QByteArray takeData() override {
+        const QByteArray taken = WinSock::takeData();
+        note("read", taken);
+        return taken;
+    }
+    void note(const char* what, const QByteArray& bytes) {
+        const QByteArray shown =
+            bytes.size() <= 24 ? bytes : bytes.left(10) + ".." + bytes.right(10);
+        log << QString("%1 %2 %3 [%4]")
+                   .arg(clock.elapsed())
+                   .arg(what)
+                   .arg(bytes.size())
+                   .arg(QString::fromLatin1(shown));
+        if (log.size() > 40) {
+            log.removeFirst();
+        }
+    }
+    static inline QElapsedTimer clock;
+    QStringList log;
     const SideSock* peer = nullptr;
     mutable bool waited = false;
     mutable long released = 0;  // chat lines whose spacing ended
@@ -238,6 +262,10 @@ struct Pair {
                 if (qEnvironmentVariableIsSet("SOAK_SHOW")) {
                     showWhereTheyPart(a.sent, b.received);
                     showWhereTheyPart(b.sent, a.received);
+                    if (mismatch == Mismatch::Glued) {
+                        std::printf("  a: %s\n  b: %s\n", qPrintable(a.sock.log.join(" / ")),
+                                    qPrintable(b.sock.log.join(" / ")));
+                    }
                 }
                 a.sent.clear(), a.received.clear(), b.sent.clear(), b.received.clear();
             }
@@ -308,6 +336,7 @@ int main(int argc, char** argv) {
     }
     QElapsedTimer elapsed;
     elapsed.start();
+    SideSock::clock.start();
     sim::Figures total;
     Causes sum;
     QTimer tally;
