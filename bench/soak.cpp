@@ -283,7 +283,8 @@ struct Pair {
              : mismatch == Mismatch::None ? causes.unexplained
                                           : causes.afterCut) += f.divergences + f.stalls;
             if (!broken.isEmpty()) {
-                static constexpr const char* kAfter[] = {"", " (after a chat line cut by a loss)",
+                static constexpr const char* kAfter[] = {"",
+                                                         " (after a chat line cut by the network)",
                                                          " (after a message glued to a chat line)"};
                 std::printf("game %ld: %s%s\n", figures.finishedGames, qPrintable(broken),
                             kAfter[int(mismatch)]);
@@ -373,7 +374,7 @@ int main(int argc, char** argv) {
         "stalls after one %ld)\n",
         sum.glued, sum.afterGlued);
     std::printf(
-        "chat lines cut by a lost segment whose rest was read as messages %ld "
+        "chat lines cut by the network whose later part was read as messages %ld "
         "(divergences and stalls after one %ld)\n",
         sum.cut, sum.afterCut);
     std::printf("divergences and stalls with neither behind them %ld\n", sum.unexplained);
@@ -391,7 +392,7 @@ int main(int argc, char** argv) {
     const FrameRelay::Figures relayed = made.relayed();
     std::printf("frames relayed %ld, lost %ld, not sent on %ld\n", relayed.relayed, relayed.lost,
                 relayed.failed);
-    // A line longer than a segment, cut by a loss, is what the protocol
+    // A line longer than a segment, cut by the network, is what the protocol
     // cannot carry; a message glued behind a line is our copy's doing.
     return sum.glued + sum.unexplained == 0 ? 0 : 1;
 }
