@@ -93,7 +93,7 @@ void Connection::endConnection(bool sayClose) {
         waiting_.emplace_back(wire::kClose);
         closeWaiting_ = true;
         setState(State::HangingUp);
-        if (awaitingAcknowledgement_) {
+        if (pastSpacing_) {
             spacingTimer_.cancel();
             sendWaiting();
         }
@@ -109,7 +109,7 @@ void Connection::closeAndListen() {
     setState(State::HangingUp);
     spacingTimer_.cancel();
     spacing_ = false;
-    awaitingAcknowledgement_ = false;
+    pastSpacing_ = false;
     waiting_.clear();
     closeWaiting_ = false;
     transport_.close();
@@ -185,9 +185,16 @@ void Connection::write(const std::string& message) {
 }
 
 void Connection::spacingOver() {
-    awaitingAcknowledgement_ = !closeWaiting_ && transport_.unacknowledgedBytes() > 0;
-    if (awaitingAcknowledgement_) {
+    const bool late = pastSpacing_;
+    pastSpacing_ = true;
+    if (!closeWaiting_ && transport_.unacknowledgedBytes() > 0) {
         spacingTimer_.start(kAcknowledgementPollMilliseconds, [this] { spacingOver(); });
+        return;
+    }
+    if (late && !closeWaiting_) {
+        // Acknowledged only now: its last bytes have just reached the reader,
+        // which may hold a lone digit among them as the start of a move.
+        spacingTimer_.start(kChatSpacingMilliseconds, [this] { sendWaiting(); });
         return;
     }
     sendWaiting();
@@ -195,7 +202,7 @@ void Connection::spacingOver() {
 
 void Connection::sendWaiting() {
     spacing_ = false;
-    awaitingAcknowledgement_ = false;
+    pastSpacing_ = false;
     while (!waiting_.empty() && !spacing_) {
         const std::string message = std::move(waiting_.front());
         waiting_.pop_front();

@@ -148,8 +148,10 @@ private:
     bool linkLost_ = false;
     // A chat line went out less than the spacing ago: messages wait here.
     bool spacing_ = false;
-    // The spacing is over but the line is not yet acknowledged.
-    bool awaitingAcknowledgement_ = false;
+    // The spacing is over, and what waits waits for the other side: the line's
+    // acknowledgement, then, if that came late, the spacing once more. "CLOSE"
+    // does not wait for it.
+    bool pastSpacing_ = false;
     std::deque<std::string> waiting_;
     // A hang-up whose "CLOSE" waits behind a chat line.
     bool closeWaiting_ = false;
