@@ -93,6 +93,10 @@ void Connection::endConnection(bool sayClose) {
         waiting_.emplace_back(wire::kClose);
         closeWaiting_ = true;
         setState(State::HangingUp);
+        if (pastSpacing_) {
+            spacingTimer_.cancel();
+            sendWaiting();
+        }
         return;
     }
     if (sayClose) {
@@ -105,6 +109,7 @@ void Connection::closeAndListen() {
     setState(State::HangingUp);
     spacingTimer_.cancel();
     spacing_ = false;
+    pastSpacing_ = false;
     waiting_.clear();
     closeWaiting_ = false;
     transport_.close();
@@ -175,12 +180,29 @@ void Connection::write(const std::string& message) {
     transport_.sendData(message);
     if (isChat(message)) {
         spacing_ = true;
-        spacingTimer_.start(kChatSpacingMilliseconds, [this] { sendWaiting(); });
+        spacingTimer_.start(kChatSpacingMilliseconds, [this] { spacingOver(); });
     }
+}
+
+void Connection::spacingOver() {
+    const bool late = pastSpacing_;
+    pastSpacing_ = true;
+    if (!closeWaiting_ && transport_.unacknowledgedBytes() > 0) {
+        spacingTimer_.start(kAcknowledgementPollMilliseconds, [this] { spacingOver(); });
+        return;
+    }
+    if (late && !closeWaiting_) {
+        // Acknowledged only now: its last bytes have just reached the reader,
+        // which may hold a lone digit among them as the start of a move.
+        spacingTimer_.start(kChatSpacingMilliseconds, [this] { sendWaiting(); });
+        return;
+    }
+    sendWaiting();
 }
 
 void Connection::sendWaiting() {
     spacing_ = false;
+    pastSpacing_ = false;
     while (!waiting_.empty() && !spacing_) {
         const std::string message = std::move(waiting_.front());
         waiting_.pop_front();

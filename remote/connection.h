@@ -29,7 +29,11 @@ class Timer;
 //
 // Sending: a chat line has no end on the wire, so whatever is sent right
 // behind one would be read as more of it. After a chat line goes out, every
-// later message waits, in order, until kChatSpacingMilliseconds have passed.
+// later message waits, in order, until kChatSpacingMilliseconds have passed
+// and the other side's system has acknowledged the line: bytes it has not may
+// be sent again by ours, later, and what follows would go out with them.
+// "CLOSE" at a hang-up or at the end waits for the spacing only (the end,
+// once the spacing is over, for the next look at the acknowledgement).
 //
 // Reading: every arrival is read by the wire reader. The start of a message
 // cut at the end of an arrival is held back for a quarter of a second; a read
@@ -49,6 +53,7 @@ public:
     static constexpr int kDefaultPort = 16323;
     static constexpr int kHoldMilliseconds = 250;
     static constexpr int kChatSpacingMilliseconds = 300;
+    static constexpr int kAcknowledgementPollMilliseconds = 25;
     // Asked with the caller's address before a call is taken; false turns it away.
     using CallerCheck = std::function<bool(const QString& address)>;
 
@@ -115,6 +120,7 @@ signals:
 private:
     void send(std::string_view message);
     void write(const std::string& message);
+    void spacingOver();
     void sendWaiting();
     void finishEnd();
     void resetReading();
@@ -142,6 +148,10 @@ private:
     bool linkLost_ = false;
     // A chat line went out less than the spacing ago: messages wait here.
     bool spacing_ = false;
+    // The spacing is over, and what waits waits for the other side: the line's
+    // acknowledgement, then, if that came late, the spacing once more. "CLOSE"
+    // does not wait for it.
+    bool pastSpacing_ = false;
     std::deque<std::string> waiting_;
     // A hang-up whose "CLOSE" waits behind a chat line.
     bool closeWaiting_ = false;

@@ -72,6 +72,9 @@ public:
     virtual void setLinkWatch(const LinkWatch& /*watch*/) {}
     // The bytes as they are, at once; nothing while not connected.
     virtual void sendData(std::string_view bytes) = 0;
+    // Bytes written that the other side's system has not yet acknowledged
+    // having received; none for a transport with no system link under it.
+    virtual int unacknowledgedBytes() const { return 0; }
     // What one read hands over: the bytes waiting, up to a buffer's worth.
     virtual QByteArray takeData() = 0;
     // Bytes came that the last takeData() did not hand over.

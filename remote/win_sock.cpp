@@ -7,6 +7,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
+#include <linux/sockios.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <sys/ioctl.h>
@@ -290,6 +291,18 @@ void WinSock::sendData(std::string_view bytes) {
     connection_->write(bytes.data(), qint64(bytes.size()));
     // Handed to the system at once, so a close or exit right after loses nothing.
     connection_->flush();
+}
+
+int WinSock::unacknowledgedBytes() const {
+    if (connection_ == nullptr) {
+        return 0;
+    }
+    int inKernel = 0;
+    const qintptr descriptor = connection_->socketDescriptor();
+    if (descriptor < 0 || ::ioctl(int(descriptor), SIOCOUTQ, &inKernel) != 0) {
+        inKernel = 0;
+    }
+    return int(connection_->bytesToWrite()) + inKernel;
 }
 
 QByteArray WinSock::takeData() {

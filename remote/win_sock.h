@@ -55,6 +55,8 @@ public:
     void setLinkWatch(const LinkWatch& watch) override { linkWatch_ = watch; }
 
     void sendData(std::string_view bytes) override;
+    // What Qt still holds as well as what the system sent and has not seen acknowledged.
+    int unacknowledgedBytes() const override;
     // Every byte waiting, up to kReadBufferBytes.
     QByteArray takeData() override;
     // Counts what the system holds for the socket as well as Qt's buffer: a

@@ -39,6 +39,7 @@ struct FakeTransport : Transport {
         return taken;
     }
     bool bytesWaiting() const override { return !inbox.isEmpty(); }
+    int unacknowledgedBytes() const override { return unacknowledged; }
     QString localIp() const override { return {}; }
     void arrive(const QByteArray& bytes) {
         inbox += bytes;
@@ -50,6 +51,7 @@ struct FakeTransport : Transport {
     QString called;
     QByteArray sent;
     QByteArray inbox;
+    int unacknowledged = 0;
     State status = State::Closed;
     quint16 port_ = 0;
 };
@@ -146,27 +148,40 @@ private slots:
         QCOMPARE(rig.transport.status, Transport::State::Closed);
     }
 
-    // Behind a chat line, another line, a hang-up and the end wait their turn,
-    // 300 ms each, in order; the end sends "CLOSE" without the chat still waiting.
+    // Behind a chat line, a move, another line, a hang-up and the end wait
+    // their turn, in order: 300 ms each and, but for "CLOSE", until the line
+    // is acknowledged. The end sends "CLOSE" without the chat still waiting.
     void whatFollowsAChatLineWaits() {
         Rig rig;
         QSignalSpy finished(&rig.connection, &Connection::finished);
+        rig.transport.unacknowledged = 2;
         rig.connection.sendChat("a");
+        rig.press(5, 5);
         rig.connection.sendChat("b");
+        for (int poll = 0; poll < 3; ++poll) {
+            QVERIFY(rig.spacing.step());
+            QCOMPARE(rig.transport.sent, QByteArray("RESET@a"));
+        }
+        QCOMPARE(rig.spacing.started, QList<int>({300, 25, 25, 25}));
+        rig.transport.unacknowledged = 0;  // late: the reader may hold its last bytes
+        rig.spacing.step();
+        QCOMPARE(rig.transport.sent, QByteArray("RESET@a"));
+        QCOMPARE(rig.spacing.started.last(), 300);
+        rig.spacing.step();
+        QCOMPARE(rig.transport.sent, QByteArray("RESET@a55@b"));
+        rig.transport.unacknowledged = 4;
+        rig.spacing.step();
+        QCOMPARE(rig.spacing.started.last(), 25);
         rig.connection.hangUpAndListen();
-        QVERIFY(!rig.connection.connected() && rig.transport.status == Transport::State::Connected);
-        rig.spacing.step();
-        QCOMPARE(rig.transport.sent, QByteArray("RESET@a@b"));
-        rig.spacing.step();
-        QCOMPARE(rig.transport.sent, QByteArray("RESET@a@bCLOSE"));
+        QCOMPARE(rig.transport.sent, QByteArray("RESET@a55@bCLOSE"));
         QVERIFY(rig.connection.idle() && rig.transport.status == Transport::State::Listening);
         emit rig.transport.connectionRequest(4);
         rig.connection.sendChat("c");
         rig.connection.sendChat("d");
         rig.connection.end();
-        QCOMPARE(finished.count(), 0);
+        QVERIFY(finished.count() == 0 && rig.transport.status == Transport::State::Connected);
         rig.spacing.step();
-        QCOMPARE(rig.transport.sent, QByteArray("RESET@a@bCLOSERESET@cCLOSE"));
+        QCOMPARE(rig.transport.sent, QByteArray("RESET@a55@bCLOSERESET@cCLOSE"));
         QCOMPARE(finished.count(), 1);
     }
 

@@ -156,7 +156,7 @@ private slots:
     // During a game against the computer a caller is asked about, No the
     // default; while the question stands a second caller is turned away and
     // what the first sends is dropped. One gone before it is taken leaves the
-    // idle view as it was.
+    // idle view as it was. After a game has ended, a caller is taken at once.
     void aCallerDuringAGameIsAskedAbout() {
         Player a;
         a.click(5, 5);
@@ -187,7 +187,7 @@ private slots:
         a.checkView(false);
         QTcpSocket taken;
         call(taken, Dialogs::Answer::Yes, [&] {
-            taken.write("55");
+            taken.write("55" + QByteArray(5000, '@'));  // more than one read's worth
             QVERIFY(taken.waitForBytesWritten(5000));
             QTest::qWait(100);
         });
@@ -197,6 +197,23 @@ private slots:
         taken.write("44");
         QTRY_VERIFY(a.game().owner({4, 4}) == Game::Side::Opponent);
         QCOMPARE(a.game().moveCount(), 1);  // its "55" from before was not played
+        QVERIFY(a.transcript().isEmpty());  // nor what the system still held
+
+        // An ended game is no game in progress: the next caller is taken unasked.
+        taken.disconnectFromHost();
+        QTRY_VERIFY(a.connection().idle());
+        a.trigger("m_FastMode");
+        for (int i = 0; !a.game().result(); i = (i + 1) % 81) {
+            QTRY_VERIFY(a.game().display().boardOpen || a.game().result());
+            if (!a.game().owner({i / 9 + 1, i % 9 + 1}) && !a.game().result()) {
+                a.click(i / 9 + 1, i % 9 + 1);
+            }
+        }
+        const qsizetype asked = a.dialogs.shown.size();
+        QTcpSocket after;
+        after.connectToHost("127.0.0.1", quint16(a.connection().portNumber()));
+        QTRY_VERIFY(a.connection().connected());
+        QCOMPARE(a.dialogs.shown.size(), asked);
     }
 
     // The boxes of the Remote menu, as the user sees them, and the goodbye on exit.

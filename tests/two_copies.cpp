@@ -140,6 +140,10 @@ public:
         return taken;
     }
     bool bytesWaiting() const override { return !inbox_.isEmpty(); }
+    // Acknowledged once all sent this way has reached the reader.
+    int unacknowledgedBytes() const override {
+        return state_ == State::Connected && peer->lastArrival_ >= world_.now() ? 1 : 0;
+    }
     QString callerAddress(int) const override { return peer->address_; }
     QString localIp() const override { return address_; }
 

@@ -37,8 +37,9 @@ class WinSockTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // A flood comes in pieces no larger than a read; the last words of a caller
-    // that goes away at once, as on exit, still come before the close.
+    // A flood comes in pieces no larger than a read, unacknowledged until the
+    // reader has it; the last words of a caller that goes away at once, as on
+    // exit, still come before the close.
     void aFloodComesInBoundedPiecesAndTheLastWordsBeforeTheClose() {
         Listening server;
         auto caller = std::make_unique<WinSock>();
@@ -58,7 +59,9 @@ private slots:
         });
         const qsizetype megabyte = 1 << 20;
         caller->sendData(std::string(megabyte, 'z'));
+        QVERIFY(caller->unacknowledgedBytes() > 0);  // more than the reader's system takes in
         QTRY_COMPARE_WITH_TIMEOUT(words.size(), megabyte, 10000);
+        QTRY_COMPARE(caller->unacknowledgedBytes(), 0);
         QVERIFY2(largest <= WinSock::kReadBufferBytes, qPrintable(QString::number(largest)));
         // A read that stopped short says so; the last one left nothing behind.
         QVERIFY(leftWaiting && !server.sock.bytesWaiting());
