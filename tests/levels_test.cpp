@@ -84,10 +84,17 @@ private slots:
         QVERIFY(chooser.waiting() && rig.game().thinking());
         QVERIFY(!rig.find<QAction>("m_Hint")->isEnabled());
         QCOMPARE(rig.text("lblMessage"), QString("Wait ......"));
+        auto* announcer = rig.window->findChild<velmora::Announcer*>();
+        QSignalSpy told(announcer, &velmora::Announcer::announced);
         if (by == "call") {
             rig.game().callStarted();
         } else {
             rig.trigger(qPrintable(by));
+        }
+        // The fresh board is told alone: the user waited for the old one.
+        QCoreApplication::processEvents();
+        if (by == "m_Reset") {
+            QCOMPARE(told.size() + announcer->pending().size(), 1);
         }
         // A new strength searches again, at once, with itself.
         QCOMPARE(chooser.strengths, by == "m_LevelExpert"
