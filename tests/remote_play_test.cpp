@@ -70,6 +70,7 @@ private slots:
         a.dialogs.inputs << "127.0.0.1";  // not acted on: the call taken stays
         a.trigger("m_Connect");
         a.checkView(true);
+        QVERIFY(a.dialogs.shown.isEmpty());  // a fresh board takes its caller unasked
         b.checkView(true);
         QVERIFY(a.text("txtTX").isEmpty() && a.transcript().isEmpty());
         a.enter(QString::fromUtf8("h\u00e9llo 12 \u20ac"));  // ISO 8859-1 on the wire

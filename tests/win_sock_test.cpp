@@ -8,6 +8,10 @@
 
 #include <memory>
 
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <sys/socket.h>
+
 using velmora::WinSock;
 
 namespace {
@@ -43,9 +47,16 @@ private slots:
     void aFloodComesInBoundedPiecesAndTheLastWordsBeforeTheClose() {
         Listening server;
         auto caller = std::make_unique<WinSock>();
+        caller->setLinkWatch({7, 3, 4, 2});
         caller->connectTo("127.0.0.1", server.sock.localPort());
         QTRY_COMPARE(server.sock.state(), WinSock::State::Connected);
         QTRY_COMPARE(caller->state(), WinSock::State::Connected);
+        const int fd = int(caller->findChild<QTcpSocket*>()->socketDescriptor());
+        int idle = 0, timeout = 0;
+        socklen_t size = sizeof idle;
+        ::getsockopt(fd, IPPROTO_TCP, TCP_KEEPIDLE, &idle, &size);
+        ::getsockopt(fd, IPPROTO_TCP, TCP_USER_TIMEOUT, &timeout, &size);
+        QCOMPARE(QList({idle, timeout}), QList({7, 2000}));
         QSignalSpy closed(&server.sock, &WinSock::closed);
         QByteArray words;
         qsizetype largest = 0;
