@@ -249,9 +249,27 @@ struct Pair {
     }
 
     // The users stop until all on its way has come, then both copies must agree.
+    // Nothing unacknowledged either way for a second means nothing waits behind
+    // a chat line either (its spacing is at most 600 ms); a segment lost again
+    // and again may take the system seconds to bring, so a fixed wait would
+    // take a late arrival for a divergence.
     void settle() {
         settling = true;
-        QTimer::singleShot(2500, [this] {
+        settleStarted.start();
+        quietSince.start();
+        waitForQuiet();
+    }
+
+    void waitForQuiet() {
+        if (a.sock.unacknowledgedBytes() > 0 || b.sock.unacknowledgedBytes() > 0) {
+            quietSince.start();
+        }
+        if (quietSince.elapsed() < 1000 && settleStarted.elapsed() < 60000) {
+            QTimer::singleShot(50, [this] { waitForQuiet(); });
+            return;
+        }
+        waitedLong += settleStarted.elapsed() > 2500;
+        QTimer::singleShot(0, [this] {
             // Chat shown with more letters than were sent swallowed a message
             // glued behind it; with fewer, a line was cut by the network and
             // its rest, come later on its own, was read as messages.
@@ -302,7 +320,10 @@ struct Pair {
     Copy b;
     QTimer user;
     QElapsedTimer sinceMove;
+    QElapsedTimer settleStarted;
+    QElapsedTimer quietSince;
     bool settling = false;
+    long waitedLong = 0;  // settles that waited past 2.5 s for bytes on their way
     sim::Figures figures;
     Causes causes;
 };
@@ -364,6 +385,7 @@ int main(int argc, char** argv) {
     long released = 0;
     long late = 0;
     long unread = 0;
+    long waitedLong = 0;
     app.exec();
     std::printf("games %ld in %.0f s, divergences %ld, stalls %ld\n", total.finishedGames,
                 elapsed.elapsed() / 1000.0, total.divergences, total.stalls);
@@ -379,6 +401,7 @@ int main(int argc, char** argv) {
         sum.cut, sum.afterCut);
     std::printf("divergences and stalls with neither behind them %ld\n", sum.unexplained);
     for (const auto& pair : running) {
+        waitedLong += pair->waitedLong;
         for (const SideSock* sock : {&pair->a.sock, &pair->b.sock}) {
             released += sock->released;
             late += sock->late;
@@ -389,6 +412,7 @@ int main(int argc, char** argv) {
         "chat spacings over %ld, of them acknowledged only after the spacing %ld; "
         "the reader had not read all acknowledged when the next went %ld\n",
         released, late, unread);
+    std::printf("checks that waited past 2.5 s for bytes still on their way %ld\n", waitedLong);
     const FrameRelay::Figures relayed = made.relayed();
     std::printf("frames relayed %ld, lost %ld, not sent on %ld\n", relayed.relayed, relayed.lost,
                 relayed.failed);
