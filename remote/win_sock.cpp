@@ -56,6 +56,8 @@ void watchLink(qintptr descriptor, const Transport::LinkWatch& watch) {
     ::setsockopt(fd, IPPROTO_TCP, TCP_KEEPIDLE, &watch.idleSeconds, sizeof watch.idleSeconds);
     ::setsockopt(fd, IPPROTO_TCP, TCP_KEEPINTVL, &watch.intervalSeconds,
                  sizeof watch.intervalSeconds);
+    // With a user timeout set, Linux ends a link whose probes go unanswered once
+    // that timeout has passed, whatever the count; the count holds where it is not.
     ::setsockopt(fd, IPPROTO_TCP, TCP_KEEPCNT, &watch.probes, sizeof watch.probes);
     ::setsockopt(fd, IPPROTO_TCP, TCP_USER_TIMEOUT, &unacknowledged, sizeof unacknowledged);
 }
