@@ -122,6 +122,10 @@ private slots:
         emit rig.transport.closed();
         QVERIFY(rig.connection.idle());
         QCOMPARE(rig.transport.sent, QByteArray("RESETCLOSE"));
+        emit rig.transport.connectionRequest(4);
+        emit rig.transport.error(10053, "gone");  // told "Link lost" until the next call
+        QVERIFY(rig.connection.linkLost() && rig.connection.call("0.5") &&
+                !rig.connection.linkLost());
     }
 
     // Moves, chat, "FINISH" and "CLOSE" as they go out. Once the program has
@@ -187,7 +191,8 @@ private slots:
 
     // A chat line whose bytes were all read ends there, whatever its length; a
     // read that stopped with bytes waiting, or a line cut by the network, goes
-    // on as chat. "(call)": a new caller is taken; "(hold)": the hold ends.
+    // on as chat. "(call)": a new caller is taken; "(hold)": the hold ends;
+    // "(hang up)": a hang-up behind a chat line of ours, the line still up.
     void arrivalsAreReadWhateverTheirCut_data() {
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QString>("seen");  // the chat lines, and the moves played
@@ -200,6 +205,7 @@ private slots:
             << QStringList{"@hi", "(call)", "xyz"} << "hi|yz / 0";
         QTest::newRow("a held start is read as it stands, and the line goes on")
             << QStringList{"FIN", "(hold)", "ALLY"} << "IN|ALLY / 0";
+        QTest::newRow("nothing after a hang-up") << QStringList{"(hang up)", "@e55"} << " / 0";
     }
     void arrivalsAreReadWhateverTheirCut() {
         QFETCH(QStringList, steps);
@@ -209,6 +215,8 @@ private slots:
             if (step == "(call)") {
                 rig.connection.hangUpAndListen();
                 emit rig.transport.connectionRequest(4);
+            } else if (step == "(hang up)") {
+                rig.connection.sendChat("c"), rig.connection.hangUpAndListen();
             } else if (step == "(hold)") {
                 QCOMPARE(rig.hold.started.value(0), 250);
                 rig.hold.step();

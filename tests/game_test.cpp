@@ -31,14 +31,6 @@ struct Rig {
         QObject::connect(&game, &Game::finishToSend, [this] { sent << "FINISH"; });
         game.newGame();
     }
-    // The first empty cell, column by column.
-    velmora::Cell firstEmpty() const {
-        for (int i = 0;; ++i) {
-            if (!game.owner({i / 9 + 1, i % 9 + 1})) {
-                return {i / 9 + 1, i % 9 + 1};
-            }
-        }
-    }
     // Moves, message ("you", "wait" or the result), L(ocked board), N(ew Game
     // on), P(ass on), + (the user scored and moves again), the waiting display
     // of the last turn announced: (w)aiting, (s)till or (h)idden, and what went
@@ -96,10 +88,12 @@ struct Rig {
             {"@c", [this] { game.callAnswered(); }},
             {"@a", [this] { game.callerTaken(); }},
             {"-", [this] { game.remoteGameEnded(); }},
-            {"end",  // the opponent fills cells until the game ends
+            {"end",  // the opponent fills cells, column by column, until the game ends
              [this] {
-                 while (!game.result()) {
-                     game.receiveMove(firstEmpty()), timer.finish();
+                 for (int i = 0; !game.result(); ++i) {
+                     if (!game.owner({i / 9 + 1, i % 9 + 1})) {
+                         game.receiveMove({i / 9 + 1, i % 9 + 1}), timer.finish();
+                     }
                  }
              }},
             // Off the board: the border ring and beyond.

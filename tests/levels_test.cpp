@@ -160,12 +160,9 @@ private slots:
         rig.trigger("m_Hint");
         QCOMPARE(chooser.strengths, QList({Strength::Expert}));
         chooser.answer({4, 6});
-        QVERIFY(outlined());
-        QCOMPARE(board->focusCell(), QPoint(4, 6));
-        QCOMPARE(rig.board(), before);
+        QVERIFY(outlined() && board->focusCell() == QPoint(4, 6) && rig.board() == before);
         QTRY_VERIFY(!said.isEmpty() && said.last().first() == "Hint: column 4, row 6");
-        QVERIFY(announcer->pending().isEmpty());
-        QCOMPARE(said.count(QList<QVariant>{"Hint: column 4, row 6"}), 1);
+        QVERIFY(announcer->pending().isEmpty() && said.count({"Hint: column 4, row 6"}) == 1);
         QTRY_VERIFY_WITH_TIMEOUT(!outlined(), 3000);
         rig.trigger("m_Hint");  // asked, then a move: the answer would come too late
         rig.click(8, 8);

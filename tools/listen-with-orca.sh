@@ -14,7 +14,8 @@
 #                        peer:open, peer:TEXT (sent raw, "_" for a blank) and
 #                        peer:close for a remote player on LISTEN_PORT; or one
 #                        of the plays below by name:
-#                          keys   moves, a refused press, the score key, a chat line
+#                          keys   moves, a refused press, the score key, a caller
+#                                 asked about and taken, a chat line
 #                          fast   Fast Mode on, then every cell pressed: a whole game
 #   LISTEN_PORT=16323    the port the game listens on
 #   LISTEN_SPLASH=no     the program shows no splash screen to click away
@@ -134,11 +135,13 @@ if [ "${1-}" = --in-session ]; then
     default_steps="say:moving sleep:1 Right sleep:1 Right sleep:1 Down sleep:1 Left sleep:1
         say:playing space sleep:6 Right sleep:1 space sleep:6 Down sleep:1 Down sleep:1 space sleep:6"
     steps=${LISTEN_STEPS:-$default_steps}
+    # A caller during a game is asked about; its Yes button by its mnemonic.
+    case ${LANGUAGE:-} in de*) yes=alt+j ;; *) yes=alt+y ;; esac
     case $steps in
         keys)
             steps="$default_steps say:refused space sleep:3 say:wait Down space sleep:0.06 Left space sleep:4
                 say:score s sleep:3
-                say:chat peer:open sleep:4 Tab Tab Tab Tab Tab Tab Tab sleep:2
+                say:chat peer:open sleep:4 $yes sleep:2 Tab Tab Tab Tab Tab Tab Tab sleep:2
                 peer:@Hello_from_afar sleep:4 peer:close sleep:4" ;;
         fast)
             # The first Alt+G after the start was lost or opened the Game menu with
