@@ -51,7 +51,6 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent), gap_(new QTimer(this)) 
     gap_->setSingleShot(true);
     // A coarse timer may fire early; the gap is a lower bound for Orca.
     gap_->setTimerType(Qt::PreciseTimer);
-    gap_->setInterval(kSpacingMs);
     connect(gap_, &QTimer::timeout, this, &Announcer::sayNext);
 }
 
@@ -62,6 +61,12 @@ void Announcer::say(const QString& text) {
     queue_ << text;
     if (!gap_->isActive()) {
         sayNext();
+    }
+}
+
+void Announcer::holdFor(int milliseconds) {
+    if (gap_->remainingTime() < milliseconds) {  // -1 when no gap runs
+        gap_->start(milliseconds);
     }
 }
 
@@ -79,7 +84,7 @@ void Announcer::sayNext() {
     voice->hide();
     voice->setAccessibleName(text);
     voice->show();
-    gap_->start();
+    gap_->start(kSpacingMs);
     qCDebug(lcAnnouncer).noquote() << text;
     emit announced(text);
 }

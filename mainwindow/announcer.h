@@ -31,6 +31,10 @@ public:
 
     // Queues `text`; an empty text is ignored.
     void say(const QString& text);
+    // Something else is being read just now (the keyboard focus moved): the
+    // next utterance waits at least `milliseconds`, as Orca drops a
+    // notification shown while it takes in a focus change.
+    void holdFor(int milliseconds);
     // Drops what has not been said yet (a new game makes old news stale).
     void clear();
     // What is waiting to be said, oldest first.

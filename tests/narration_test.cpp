@@ -85,7 +85,10 @@ private slots:
             chain.value(1).startsWith("Opponent: column 3, row 2. Opponent scores 3, total 3."));
         QVERIFY(chain.last().endsWith(" Your turn.") && chain.filter("Your turn").size() == 1);
         QCOMPARE(movesTold(chain), rig.moves.mid(1));
+        QTest::qWait(2 * velmora::Announcer::kSpacingMs);
+        QTest::keyClick(rig.find("PicMain"), Qt::Key_Home);  // Orca reads the cell first
         QTest::keyClick(rig.find("PicMain"), Qt::Key_S);
+        QVERIFY(rig.said.isEmpty());
         QCOMPARE(rig.told(), QStringList({QString("You have 3, the opponent %1. Your turn.")
                                               .arg(rig.game().total(Game::Side::Opponent))}));
         // Refused: a taken cell; a press while the user's move and the computer's draw.
