@@ -154,8 +154,10 @@ private slots:
         QVERIFY(pixelsNear(image, 9, 9, kRed) == 0 && pixelsNear(image, 9, 9, kBlue) >= 25);
         QVERIFY(!rig.find("cmcReset")->isEnabled() && !rig.find<QAction>("m_Reset")->isEnabled());
         QSignalSpy ended(rig.window, &velmora::MainWindow::unloaded);
+        QSignalSpy finished(rig.session.get(), &velmora::Session::finished);  // the program ends
         rig.trigger("m_Exit");
         QVERIFY(ended.count() == 1 && !rig.window->isVisible() && !rig.timer.pausing());
+        QTRY_COMPARE(finished.count(), 1);
     }
 
     // The computer's run of three down column 5: the white line it grows by
