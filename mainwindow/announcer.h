@@ -26,6 +26,9 @@ class Announcer : public QWidget {
 public:
     static constexpr int kSpacingMs = 150;
     static constexpr int kVoices = 8;
+    // Orca takes up to 300 ms to read a cell the focus moved to (a whole row
+    // on Up and Down); news waits that long after the focus moves.
+    static constexpr int kAfterFocusMoveMs = 300;
 
     explicit Announcer(QWidget* parent);
 

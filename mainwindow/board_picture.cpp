@@ -185,6 +185,7 @@ void BoardPicture::setFocusCell(int column, int row) {
     update(cellRect(cell.x(), cell.y()));
     if (hasFocus()) {
         tellFocusCell(this);
+        emit focusCellTold();
     }
 }
 

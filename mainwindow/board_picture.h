@@ -93,6 +93,8 @@ public:
 signals:
     // A left click or a key on a playing cell.
     void cellPressed(Cell cell);
+    // A screen reader has been told the focus cell moved; it reads that cell now.
+    void focusCellTold();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

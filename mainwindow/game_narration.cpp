@@ -5,9 +5,6 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <algorithm>
-#include <iterator>
-
 #include "announcer.h"
 
 namespace velmora {
@@ -184,13 +181,6 @@ bool GameNarration::eventFilter(QObject* watched, QEvent* event) {
         if (key->key() == Qt::Key_S && key->modifiers() == Qt::NoModifier) {
             tellState();
             return true;
-        }
-        // Orca reads the cell the focus moves to, and misses news shown meanwhile.
-        static constexpr Qt::Key kFocusMoves[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,
-                                                  Qt::Key_Down, Qt::Key_Home,  Qt::Key_End};
-        if (std::find(std::begin(kFocusMoves), std::end(kFocusMoves), key->key()) !=
-            std::end(kFocusMoves)) {
-            announcer_.holdFor(kAfterFocusMoveMs);
         }
     }
     return QObject::eventFilter(watched, event);

@@ -26,10 +26,6 @@ class GameNarration : public QObject {
     Q_OBJECT
 
 public:
-    // Orca takes up to 300 ms to read a cell the focus moved to (a whole row
-    // on Up and Down); news waits that long after a key that moves the focus.
-    static constexpr int kAfterFocusMoveMs = 300;
-
     GameNarration(Game& game, Connection& connection, Announcer& announcer, QWidget* board,
                   QObject* parent = nullptr);
 

@@ -57,6 +57,9 @@ MainWindow::MainWindow(WindowServices services, QStringList clipFolders, Game& g
     // What the game tells, in words; a screen reader hears it told.
     announcer_ = new Announcer(this);
     narration_ = new GameNarration(game_, connection_, *announcer_, board_, this);
+    // Orca drops a notification shown while it reads the cell the focus moved to.
+    connect(board_, &BoardPicture::focusCellTold, announcer_,
+            [this] { announcer_->holdFor(Announcer::kAfterFocusMoveMs); });
     connect(&game_, &Game::cellFilled, this, &MainWindow::showCellFilled);
     connect(&game_, &Game::scoreChanged, this, &MainWindow::showScore);
     connect(&game_, &Game::turnChanged, this, &MainWindow::showTurn);
