@@ -93,10 +93,7 @@ void Connection::endConnection(bool sayClose) {
         waiting_.emplace_back(wire::kClose);
         closeWaiting_ = true;
         setState(State::HangingUp);
-        if (pastSpacing_) {
-            spacingTimer_.cancel();
-            sendWaiting();
-        }
+        sendCloseIfDue();
         return;
     }
     if (sayClose) {
@@ -109,7 +106,6 @@ void Connection::closeAndListen() {
     setState(State::HangingUp);
     spacingTimer_.cancel();
     spacing_ = false;
-    pastSpacing_ = false;
     waiting_.clear();
     closeWaiting_ = false;
     transport_.close();
@@ -151,9 +147,7 @@ void Connection::end() {
         if (!std::exchange(closeWaiting_, true)) {
             waiting_.emplace_back(wire::kClose);
         }
-        if (!spacing_) {
-            sendWaiting();
-        }
+        sendCloseIfDue();
         return;
     }
     finishEnd();
@@ -180,29 +174,39 @@ void Connection::write(const std::string& message) {
     transport_.sendData(message);
     if (isChat(message)) {
         spacing_ = true;
-        spacingTimer_.start(kChatSpacingMilliseconds, [this] { spacingOver(); });
+        lineAgeMilliseconds_ = 0;
+        acknowledgedAgeMilliseconds_ = -1;
+        spacingTimer_.start(kAcknowledgementPollMilliseconds, [this] { spacingTick(); });
     }
 }
 
-void Connection::spacingOver() {
-    const bool late = pastSpacing_;
-    pastSpacing_ = true;
-    if (!closeWaiting_ && transport_.unacknowledgedBytes() > 0) {
-        spacingTimer_.start(kAcknowledgementPollMilliseconds, [this] { spacingOver(); });
-        return;
+void Connection::spacingTick() {
+    lineAgeMilliseconds_ += kAcknowledgementPollMilliseconds;
+    if (acknowledgedAgeMilliseconds_ >= 0) {
+        acknowledgedAgeMilliseconds_ += kAcknowledgementPollMilliseconds;
+    } else if (!closeWaiting_ && transport_.unacknowledgedBytes() == 0) {
+        // The line's last bytes reached the reader at the latest now, which
+        // may hold a lone digit among them as the start of a move: what
+        // follows waits out that hold from here, not from the write.
+        acknowledgedAgeMilliseconds_ = 0;
     }
-    if (late && !closeWaiting_) {
-        // Acknowledged only now: its last bytes have just reached the reader,
-        // which may hold a lone digit among them as the start of a move.
-        spacingTimer_.start(kChatSpacingMilliseconds, [this] { sendWaiting(); });
-        return;
+    const bool lineOld = lineAgeMilliseconds_ >= kChatSpacingMilliseconds;
+    if (lineOld && (closeWaiting_ || acknowledgedAgeMilliseconds_ >= kChatSpacingMilliseconds)) {
+        sendWaiting();
+    } else {
+        spacingTimer_.start(kAcknowledgementPollMilliseconds, [this] { spacingTick(); });
     }
-    sendWaiting();
+}
+
+void Connection::sendCloseIfDue() {
+    if (!spacing_ || lineAgeMilliseconds_ >= kChatSpacingMilliseconds) {
+        spacingTimer_.cancel();
+        sendWaiting();
+    }
 }
 
 void Connection::sendWaiting() {
     spacing_ = false;
-    pastSpacing_ = false;
     while (!waiting_.empty() && !spacing_) {
         const std::string message = std::move(waiting_.front());
         waiting_.pop_front();

@@ -30,10 +30,11 @@ class Timer;
 // Sending: a chat line has no end on the wire, so whatever is sent right
 // behind one would be read as more of it. After a chat line goes out, every
 // later message waits, in order, until kChatSpacingMilliseconds have passed
-// and the other side's system has acknowledged the line: bytes it has not may
-// be sent again by ours, later, and what follows would go out with them.
-// "CLOSE" at a hang-up or at the end waits for the spacing only (the end,
-// once the spacing is over, for the next look at the acknowledgement).
+// since the other side's system acknowledged the line (looked at every
+// kAcknowledgementPollMilliseconds): bytes it has not may be sent again by
+// ours, later, and what follows would go out with them; and the reader may
+// hold the line's last bytes for a while once they come. "CLOSE" at a
+// hang-up or at the end waits kChatSpacingMilliseconds after the line only.
 //
 // Reading: every arrival is read by the wire reader. The start of a message
 // cut at the end of an arrival is held back for a quarter of a second; a read
@@ -120,7 +121,9 @@ signals:
 private:
     void send(std::string_view message);
     void write(const std::string& message);
-    void spacingOver();
+    void spacingTick();
+    // "CLOSE" waits behind a chat line for the spacing only.
+    void sendCloseIfDue();
     void sendWaiting();
     void finishEnd();
     void resetReading();
@@ -148,10 +151,10 @@ private:
     bool linkLost_ = false;
     // A chat line went out less than the spacing ago: messages wait here.
     bool spacing_ = false;
-    // The spacing is over, and what waits waits for the other side: the line's
-    // acknowledgement, then, if that came late, the spacing once more. "CLOSE"
-    // does not wait for it.
-    bool pastSpacing_ = false;
+    // How long ago the last chat line went out, and its acknowledgement was
+    // first seen (-1 while it has not been), as counted by the spacing timer.
+    int lineAgeMilliseconds_ = 0;
+    int acknowledgedAgeMilliseconds_ = -1;
     std::deque<std::string> waiting_;
     // A hang-up whose "CLOSE" waits behind a chat line.
     bool closeWaiting_ = false;
