@@ -81,8 +81,8 @@ private slots:
         rig.trigger("m_LevelStrong");
         QVERIFY(rig.find<QAction>("m_LevelStrong")->isChecked() && !normal->isChecked());
         rig.click(5, 5);
-        QVERIFY(chooser.waiting() && rig.game().thinking());
-        QVERIFY(!rig.find<QAction>("m_Hint")->isEnabled());
+        QVERIFY(chooser.waiting() && rig.game().thinking() &&
+                !rig.find<QAction>("m_Hint")->isEnabled());
         QCOMPARE(rig.text("lblMessage"), QString("Wait ......"));
         auto* announcer = rig.window->findChild<velmora::Announcer*>();
         QSignalSpy told(announcer, &velmora::Announcer::announced);

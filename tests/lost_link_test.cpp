@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A real link between two network namespaces, cut without a word: the
-// system's watch ends the connection, and the computer takes the turn the
-// other side owed. Skipped (77) where the namespaces cannot be made.
+// A real link between two network namespaces, cut without a word: the system's watch ends
+// the connection, the computer takes the turn owed. Skipped (77) without the namespaces.
 #include <QTcpSocket>
 
 #include <cstdio>

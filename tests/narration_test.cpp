@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What a screen reader is told of the game through the announcer: each move
-// once, in the order played, with its award, the turn, the end, refusals, the
-// remote player and chat lines, the keyboard focus left where it was.
+// What a screen reader is told through the announcer: each move once, in order, with its
+// award, the turn, the end, refusals, the remote player and chat, the focus left alone.
 #include <QRegularExpression>
 #include <QTcpSocket>
 

@@ -43,12 +43,11 @@ struct CopySeen {
     QStringList& received;
 };
 
-// The invariants of two copies at a quiet moment (nothing on its way between
-// them): both in a remote game or neither; every chat letter sent shown, in
-// order; the same cells, moves, totals and end, one seen mirrored; and, until
-// the end, exactly one side free to move. Empty when all hold, else what broke.
-// Counts chat lines, divergences, stalls, and (once per game, with
-// `finishCounted`) games played to the end.
+// The invariants of two copies at a quiet moment (nothing on its way between them): both
+// in a remote game or neither; every chat letter sent shown, in order; the same cells,
+// moves, totals and end, one seen mirrored; until the end, exactly one side free to move.
+// Empty when all hold, else what broke. Counts chat lines, divergences, stalls, and (once
+// per game, with `finishCounted`) games played to the end.
 QString brokenInvariant(const CopySeen& a, const CopySeen& b, Figures& figures,
                         bool& finishCounted);
 

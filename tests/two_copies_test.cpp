@@ -13,14 +13,12 @@ private slots:
         const sim::Figures figures = sim::playTwoCopies(20261207, 1000);
         QVERIFY2(figures.failure.isEmpty(), qPrintable(figures.failure));
         QCOMPARE(figures.finishedGames, 1000L);
-        // The run met what it is there to meet: hang-ups and new calls,
-        // abandoned games, and a network that cut and glued.
+        // The run met hang-ups, new calls, abandoned games and a network that cut and glued.
         QVERIFY(figures.connections > 10 && figures.games > figures.finishedGames);
         QVERIFY(figures.cutWrites > 100 && figures.gluedWrites > 100);
-        QVERIFY(figures.chatLinesNotWhole > 0);
+        QVERIFY(figures.chatLinesNotWhole > 0 && figures.chatLinesNotWhole < figures.chatLines / 2);
         // Glued behind chat lines too, yet none swallowed a message.
         QCOMPARE(figures.swallowedSentTooSoon + figures.swallowedHeldUp, 0L);
-        QVERIFY(figures.chatLinesNotWhole < figures.chatLines / 2);
     }
 };
 
