@@ -414,7 +414,7 @@ int main(int argc, char** argv) {
     }
     std::printf(
         "chat spacings over %ld, of them acknowledged after 300 ms %ld; "
-        "the reader had not read all acknowledged when the next went %ld\n",
+        "the reader had not read all acknowledged when that was seen %ld\n",
         released, late, unread);
     std::printf("checks that waited past 2.5 s for bytes still on their way %ld\n", waitedLong);
     const FrameRelay::Figures relayed = made.relayed();
