@@ -99,7 +99,7 @@ public:
     QElapsedTimer chatSent;
     mutable long released = 0;  // chat lines whose acknowledgement was seen
     mutable long late = 0;      // of those, acknowledged after the line's 300 ms
-    mutable long unread = 0;    // the reader still held bytes when the next went
+    mutable long unread = 0;    // the reader still held bytes when it was
 
 private:
     int side_;
