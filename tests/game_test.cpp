@@ -31,10 +31,9 @@ struct Rig {
         QObject::connect(&game, &Game::finishToSend, [this] { sent << "FINISH"; });
         game.newGame();
     }
-    // Moves, message ("you", "wait" or the result), L(ocked board), N(ew Game
-    // on), P(ass on), + (the user scored and moves again), the waiting display
-    // of the last turn announced: (w)aiting, (s)till or (h)idden, and what went
-    // to the other copy since the last look.
+    // Moves, message ("you", "wait" or the result), L(ocked board), N(ew Game on), P(ass on),
+    // + (the user scored and moves again), the waiting display of the last turn announced:
+    // (w)aiting, (s)till or (h)idden, and what went to the other copy since the last look.
     QString state() {
         const velmora::TurnDisplay shown = game.display();
         const QString prompts[] = {"you", "wait", "result"};
@@ -63,13 +62,11 @@ struct Rig {
         }
         return parts.join('+');
     }
-    // Plays inputs separated by spaces and returns, joined by " / ", what was
-    // seen: "?" the state, "=" the user's and the opponent's awards, "#" how
-    // many pauses the drawing took to its end, "p" what a Pass that was not
-    // ignored answered. c55 plays (5, 5); m55 is the remote move (5, 5),
-    // f55 the same drawn at once; r55 starts the computer's search at (5, 5).
-    // @d a call goes out, @c it is answered, @a a caller is taken, - the
-    // remote game ends.
+    // Plays inputs separated by spaces and returns, joined by " / ", what was seen: "?" the state,
+    // "=" the user's and the opponent's awards, "#" how many pauses the drawing took to its end,
+    // "p" what a Pass that was not ignored answered. c55 plays (5, 5); m55 is the remote move
+    // (5, 5), f55 the same drawn at once; r55 starts the computer's search at (5, 5). @d a call
+    // goes out, @c it is answered, @a a caller is taken, - the remote game ends.
     QString play(const QString& script) {
         QStringList seen;
         const QStringList answers{"", "owed", "passed"};  // an ignored Pass shows nothing

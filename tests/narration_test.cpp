@@ -150,6 +150,9 @@ private slots:
                  QStringList({"New game.", "The remote player has joined.",
                               "Remote player says: hello there", "Opponent: column 4, row 6.",
                               "The remote player has gone."}));
+        QVERIFY(rig.connection().call("127.0.0.1"));  // refused: no one came, no one went
+        QTRY_VERIFY(rig.connection().idle());
+        QVERIFY(!rig.told().join(' ').contains("remote player"));
         // Called by the user, the other copy opens: its first move gives the turn.
         rig.game().callStarted();
         rig.game().callAnswered();

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The four strengths are in order, Expert's ending is exact, and a search
-// stops when it is told to.
+// The four strengths are in order, Expert's ending is exact, and a search stops when it is told to.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -62,9 +61,8 @@ TEST(Strengths, EachBeatsTheOneBelowInAFixedSeedTournament) {
     EXPECT_GE(Wins(Strength::Expert, Strength::Strong, 16), 11);
 }
 
-// On an open board Easy and Normal may start anywhere: over a few hundred
-// seeds every column and every row comes up. Easy takes a run it is offered
-// more often than not, yet not always.
+// On an open board Easy and Normal may start anywhere: over a few hundred seeds every column and
+// every row comes up. Easy takes a run it is offered more often than not, yet not always.
 TEST(Strengths, EasyAndNormalStartAnywhereAndEasyOftenScores) {
     ComputerPlayer player;
     BoardGrid offered{};  // three for the taking at column 3, row 1

@@ -82,9 +82,8 @@ private:
     std::uint64_t generation_ = 0;
 };
 
-// One machine's end: it listens, or holds one link to the other. Crossings
-// come in order, and none arrives for a link left. A caller not taken sees
-// its connection dropped.
+// One machine's end: it listens, or holds one link to the other. Crossings come in order, and none
+// arrives for a link left. A caller not taken sees its connection dropped.
 class Endpoint : public Transport {
 public:
     Endpoint(World& world, QString address) : world_(world), address_(std::move(address)) {}
