@@ -46,12 +46,13 @@ private slots:
         QTRY_COMPARE(server.sock.state(), WinSock::State::Connected);
         QTRY_COMPARE(caller->state(), WinSock::State::Connected);
         const int fd = int(caller->findChild<QTcpSocket*>()->socketDescriptor());
-        const int options[] = {TCP_KEEPIDLE, TCP_KEEPINTVL, TCP_KEEPCNT, TCP_USER_TIMEOUT};
-        std::vector<int> watch(4);
-        for (socklen_t i = 0, size = sizeof(int); i < 4; ++i) {
+        const int options[] = {TCP_NODELAY, TCP_KEEPIDLE, TCP_KEEPINTVL, TCP_KEEPCNT,
+                               TCP_USER_TIMEOUT};
+        std::vector<int> watch(5);
+        for (socklen_t i = 0, size = sizeof(int); i < 5; ++i) {
             ::getsockopt(fd, IPPROTO_TCP, options[i], &watch[i], &size);
         }
-        QCOMPARE(watch, std::vector<int>({7, 3, 4, 2000}));
+        QCOMPARE(watch, std::vector<int>({1, 7, 3, 4, 2000}));
         QSignalSpy closed(&server.sock, &WinSock::closed);
         QByteArray words;
         qsizetype largest = 0;
