@@ -126,11 +126,10 @@ class GameTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Turns, commands, the logo and the pace of the drawing. Whoever starts a
-    // game moves first, so first moves never cross; after a finished game the
-    // answerer opens; of two crossing New Games the answerer's stands. Pace: a
-    // blue mark 2 pauses, a red one 8, a line a pause per 360 twips (1800 for
-    // the user's own against the computer).
+    // Turns, commands, the logo and the pace of the drawing. Whoever starts a game moves first, so
+    // first moves never cross; after a finished game the answerer opens; of two crossing New Games
+    // the answerer's stands. Pace: a blue mark 2 pauses, a red one 8, a line a pause per 360 twips
+    // (1800 for the user's own against the computer).
     void inputsAndWhatTheUserSees_data() {
         QTest::addColumn<QString>("script");  // inputs => what was seen
         QTest::newRow("pace: user, remote")
@@ -138,6 +137,7 @@ private slots:
         QTest::newRow("pace: user, computer")
             << "f11 f21 f31 f41 f51 f61 f71 f81 c91 # = => 4 / 9|3+6";
         QTest::newRow("pace: opponent") << "f11 f21 f31 f41 f61 f71 f81 f91 m51 # = => 20 / |3+3+9";
+        QTest::newRow("pace: opponent's six") << "f41 f51 f71 f61 f21 m31 # = => 17 / |6";
         QTest::newRow("pace: fast") << "f11 f21 f31 f41 f61 f71 f81 f91 fast m51 # = => 0 / |3+3+9";
         QTest::newRow("Pass hands the turn to the computer; a scoring move owes another")
             << "r46 p ? d ? f11 f21 c31 d ? p ? c99 d ? => passed / 1 wait L-P-w / 1 you -NP-s / 4 "

@@ -46,6 +46,7 @@ private slots:
         QTRY_VERIFY(rig.find("PicMain")->hasFocus());
         auto* board = rig.find<velmora::BoardPicture>("PicMain");
         QAccessibleInterface* table = QAccessible::queryAccessibleInterface(board);
+        QAccessibleTableInterface* grid = table->tableInterface();
         const QString codes = "<>^vHESNRTB";
         const Qt::Key key[] = {Qt::Key_Left,   Qt::Key_Right, Qt::Key_Up,     Qt::Key_Down,
                                Qt::Key_Home,   Qt::Key_End,   Qt::Key_Space,  Qt::Key_Enter,
@@ -56,11 +57,12 @@ private slots:
             } else if (k == 'c') {
                 rig.click(2, 7);
             } else {
-                table->tableInterface()->cellAt(0, 2)->actionInterface()->doAction(
+                grid->cellAt(0, 2)->actionInterface()->doAction(
                     QAccessibleActionInterface::pressAction());
             }
         }
         rig.timer.finish();
+        QVERIFY(rig.timer.started.count(10) == rig.timer.started.size());  // each pause 10 ms
         QCOMPARE(board->focusCell(), focus);
         QCOMPARE(rig.game().owner({focus.x(), focus.y()}) == velmora::Game::Side::User, played);
         // Shown is the image, and over the focus cell the square or not.
@@ -80,8 +82,8 @@ private slots:
         QPainter(&shown).drawImage(cell.topLeft(), rig.board().copy(cell));
         QCOMPARE(shown, rig.board());
         // A screen reader's walk of the table.
-        QVERIFY(table->childCount() == 81 && table->tableInterface()->columnCount() == 9 &&
-                table->tableInterface()->rowCount() == 9);
+        QVERIFY(table->childCount() == 81 && grid->columnCount() == 9 && grid->rowCount() == 9 &&
+                grid->columnDescription(0) + grid->rowDescription(8) == "column 1row 9");
         const int focused = board->hasFocus() ? (focus.y() - 1) * 9 + focus.x() - 1 : -1;
         QCOMPARE(table->focusChild(), table->child(focused));
         for (int i = 0; i < 81; ++i) {
@@ -91,7 +93,7 @@ private slots:
             QCOMPARE(table->child(i)->text(QAccessible::Name),
                      QString("column %1, row %2, %3").arg(i % 9 + 1).arg(i / 9 + 1).arg(named));
             QCOMPARE(table->child(i)->state().focused, i == focused);
-            QCOMPARE(table->indexOfChild(table->tableInterface()->cellAt(i / 9, i % 9)), i);
+            QCOMPARE(table->indexOfChild(grid->cellAt(i / 9, i % 9)), i);
         }
     }
 

@@ -227,6 +227,7 @@ private slots:
                     QTest::mouseClick(label, Qt::LeftButton);
                 }
                 seen << std::exchange(rig.links.opened, {}).join(' ');
+                seen << about->grab().toImage().pixelColor(100, 67).name();  // the rule's grey
                 rig.click(5, 5);  // refused while the box is open
                 QTest::keyClick(about, Qt::Key_Return);
                 seen << about->windowTitle() + (about->isVisible() ? " left open" : "");
@@ -240,7 +241,7 @@ private slots:
             {"The product emblem", "If any comment, please feel free  E-Mail to me", "Velmora",
              "Version 1.1.5", QString(kEmail) + " (hand)", "Thanks for use this program",
              kLegalNotice, QString(kWebAddress) + " (hand)", "Pellin",
-             QString("mailto:") + kEmail + " " + kWebAddress, "About me"});
+             QString("mailto:") + kEmail + " " + kWebAddress, "#808080", "About me"});
         QCOMPARE(seen, about + about);
         rig.window->activateWindow();  // back from the boxes, the game as it was
         QVERIFY(QTest::qWaitForWindowActive(rig.window));

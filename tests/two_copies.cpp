@@ -229,8 +229,7 @@ private:
     qint64 lastChatSent_ = 0;
 };
 
-// One copy of the game with its user's chat, as sent and as received since
-// the last quiet moment.
+// One copy of the game with its user's chat, as sent and as received since the last quiet moment.
 struct Copy {
     Copy(World& world, const QString& address)
         : endpoint(world, address),

@@ -46,11 +46,10 @@ private slots:
         QTRY_COMPARE(server.sock.state(), WinSock::State::Connected);
         QTRY_COMPARE(caller->state(), WinSock::State::Connected);
         const int fd = int(caller->findChild<QTcpSocket*>()->socketDescriptor());
-        const int options[] = {TCP_NODELAY, TCP_KEEPIDLE, TCP_KEEPINTVL, TCP_KEEPCNT,
-                               TCP_USER_TIMEOUT};
+        const int opt[] = {TCP_NODELAY, TCP_KEEPIDLE, TCP_KEEPINTVL, TCP_KEEPCNT, TCP_USER_TIMEOUT};
         std::vector<int> watch(5);
         for (socklen_t i = 0, size = sizeof(int); i < 5; ++i) {
-            ::getsockopt(fd, IPPROTO_TCP, options[i], &watch[i], &size);
+            ::getsockopt(fd, IPPROTO_TCP, opt[i], &watch[i], &size);
         }
         QCOMPARE(watch, std::vector<int>({1, 7, 3, 4, 2000}));
         QSignalSpy closed(&server.sock, &WinSock::closed);
