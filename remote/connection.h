@@ -149,7 +149,7 @@ private:
     bool answered_ = false;
     bool askingAboutCaller_ = false;
     bool linkLost_ = false;
-    // A chat line went out less than the spacing ago: messages wait here.
+    // A chat line's spacing runs: messages wait here.
     bool spacing_ = false;
     // How long ago the last chat line went out, and its acknowledgement was
     // first seen (-1 while it has not been), as counted by the spacing timer.
